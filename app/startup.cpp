@@ -1,0 +1,33 @@
+#include "app/startup.h"
+
+#include "window/form1.h"
+
+#include "runtime/application.h"
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+namespace app {
+namespace {
+
+constexpr std::array<std::string_view, 7> iconFiles{
+    ":/icons/dms2dd-16.png",  ":/icons/dms2dd-24.png",  ":/icons/dms2dd-32.png",  ":/icons/dms2dd-48.png",
+    ":/icons/dms2dd-64.png",  ":/icons/dms2dd-128.png", ":/icons/dms2dd-256.png",
+};
+
+} // namespace
+
+int start(int &argc, char **argv)
+{
+    const runtime::ProjectRecord project{
+        "dms2dd",
+        "Conversion D M S",
+        "1.0.0.0",
+        iconFiles,
+        [] { return std::make_unique<window::Form1>(); },
+    };
+    return runtime::run(argc, argv, project);
+}
+
+} // namespace app

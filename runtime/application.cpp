@@ -1,0 +1,60 @@
+#include "runtime/application.h"
+
+#include "runtime/fonts.h"
+#include "runtime/form.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace runtime {
+namespace {
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void describeApplication(const ProjectRecord &project)
+{
+    QApplication::setApplicationName(toQString(project.name));
+    QApplication::setApplicationDisplayName(toQString(project.displayName));
+    QApplication::setApplicationVersion(toQString(project.version));
+    QApplication::setDesktopFileName(toQString(project.name));
+    QIcon icon;
+    for (std::string_view file : project.iconFiles)
+        icon.addFile(toQString(file));
+    QApplication::setWindowIcon(icon);
+}
+
+// The program speaks French: the toolkit's own texts (a text box's context
+// menu, say) follow when Qt's French translations are installed. Numbers
+// still follow the system locale.
+void speakFrench(QApplication &application, QTranslator &translator)
+{
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&translator);
+}
+
+} // namespace
+
+int run(int &argc, char **argv, const ProjectRecord &project)
+{
+    QApplication application(argc, argv);
+    describeApplication(project);
+    QTranslator translator;
+    speakFrench(application, translator);
+    QApplication::setFont(defaultControlFont());
+
+    std::unique_ptr<Form> form = project.startupForm();
+    form->load();
+    form->show();
+    return QApplication::exec();
+}
+
+} // namespace runtime

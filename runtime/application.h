@@ -1,0 +1,29 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string_view>
+
+namespace runtime {
+
+class Form;
+
+// What the program hands the runtime at start: who it is and which window
+// starts it.
+struct ProjectRecord
+{
+    std::string_view name;           // application and desktop-file name
+    std::string_view displayName;    // shown in message boxes and task lists
+    std::string_view version;        // "1.0.0.0"
+    std::span<const std::string_view> iconFiles;   // resource paths, one per size
+    std::function<std::unique_ptr<Form>()> startupForm;
+};
+
+// The runtime's main routine: creates the application, the start-up form
+// (which raises its Load event), shows it and runs the event loop on this
+// one thread until the window closes. Messages of the toolkit itself are in
+// French where translations are installed.
+int run(int &argc, char **argv, const ProjectRecord &project);
+
+} // namespace runtime

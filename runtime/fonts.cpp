@@ -1,0 +1,52 @@
+#include "runtime/fonts.h"
+
+#include "runtime/form_description.h"
+
+#include <QFont>
+#include <QStringList>
+
+namespace runtime {
+namespace {
+
+// Liberation Sans keeps the narrow metrics the window's boxes were laid out
+// for; DejaVu is the fallback found on every Debian desktop.
+const QStringList sansSerifFaces{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+const QStringList fixedPitchFaces{QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
+
+QFont faceNamed(std::string_view face)
+{
+    QFont font;
+    if (face == "Sans Serif") {
+        font.setFamilies(sansSerifFaces);
+        font.setStyleHint(QFont::SansSerif);
+    } else if (face == "Terminal") {
+        font.setFamilies(fixedPitchFaces);
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    } else {
+        font.setFamily(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
+    }
+    return font;
+}
+
+} // namespace
+
+QFont defaultControlFont()
+{
+    QFont font = faceNamed("Sans Serif");
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont fontFor(const FontDescription &description)
+{
+    if (description.face.empty())
+        return defaultControlFont();
+    QFont font = faceNamed(description.face);
+    font.setPointSizeF(description.points);
+    font.setWeight(static_cast<QFont::Weight>(description.weight));
+    font.setItalic(description.italic);
+    return font;
+}
+
+} // namespace runtime

@@ -1,0 +1,186 @@
+#include "runtime/form.h"
+
+#include "runtime/command_button.h"
+#include "runtime/error_report.h"
+#include "runtime/fonts.h"
+#include "runtime/runtime_error.h"
+#include "runtime/text_box.h"
+#include "runtime/twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QWidget>
+
+#include <algorithm>
+#include <string>
+
+namespace runtime {
+namespace {
+
+// Labels are opaque and painted in the button-face system colour unless a
+// description says otherwise, as on the platform the window was drawn for.
+constexpr Colour labelBackColor = systemColourFlag | 15u;
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString objectNameOf(std::string_view name, std::int16_t index)
+{
+    if (index == notInArray)
+        return toQString(name);
+    return QStringLiteral("%1(%2)").arg(toQString(name)).arg(index);
+}
+
+QWidget *createWidget(const ControlDescription &description, QWidget *window)
+{
+    const QString caption = toQString(description.caption);
+    switch (description.kind) {
+    case ControlKind::CommandButton: {
+        auto *button = new QPushButton(caption, window);
+        // Nothing in the window acts on Enter as a default button.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(caption, window);
+    case ControlKind::Label: {
+        auto *label = new QLabel(caption, window);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAutoFillBackground(true);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, toQColor(labelBackColor));
+        label->setPalette(palette);
+        return label;
+    }
+    }
+    return nullptr;
+}
+
+[[noreturn]] void noSuchControl(std::string_view name)
+{
+    throw RuntimeError(errors::invalidCall, std::string(errors::invalidCallText) + " (" + std::string(name) + ")");
+}
+
+void place(QWidget *widget, const ControlDescription &description)
+{
+    widget->setGeometry(pixelsFromTwips(description.left), pixelsFromTwips(description.top),
+                        pixelsFromTwips(description.width), pixelsFromTwips(description.height));
+}
+
+} // namespace
+
+Form::Form(const FormDescription &description) : m_window(std::make_unique<QWidget>())
+{
+    m_window->setWindowTitle(toQString(description.caption));
+    m_window->setFixedSize(pixelsFromTwips(description.clientWidth), pixelsFromTwips(description.clientHeight));
+    QPalette palette = m_window->palette();
+    palette.setColor(QPalette::Window, toQColor(description.backColor));
+    m_window->setPalette(palette);
+    m_window->setAutoFillBackground(true);
+
+    std::vector<std::pair<int, QWidget *>> focusOrder;
+    for (const ControlDescription &controlDescription : description.controls) {
+        QWidget *widget = createWidget(controlDescription, m_window.get());
+        widget->setObjectName(objectNameOf(controlDescription.name, controlDescription.index));
+        widget->setFont(fontFor(controlDescription.font));
+        place(widget, controlDescription);
+        if (widget->focusPolicy() != Qt::NoFocus)
+            focusOrder.emplace_back(controlDescription.tabIndex, widget);
+
+        if (controlDescription.kind == ControlKind::TextBox) {
+            auto &box = *m_textBoxes.emplace_back(std::make_unique<TextBox>(static_cast<QLineEdit *>(widget)));
+            if (controlDescription.index != notInArray) {
+                auto array = std::find_if(m_textBoxArrays.begin(), m_textBoxArrays.end(),
+                                          [&](const NamedArray &a) { return a.name == controlDescription.name; });
+                if (array == m_textBoxArrays.end())
+                    array = m_textBoxArrays.insert(m_textBoxArrays.end(), {std::string(controlDescription.name), {}});
+                array->members.add(controlDescription.index, box);
+            }
+        } else if (controlDescription.kind == ControlKind::CommandButton) {
+            m_buttons.push_back(std::make_unique<CommandButton>(static_cast<QPushButton *>(widget)));
+        }
+    }
+
+    std::stable_sort(focusOrder.begin(), focusOrder.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusOrder.size(); ++i)
+        QWidget::setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    if (!focusOrder.empty())
+        focusOrder.front().second->setFocus();
+}
+
+Form::~Form() = default;
+
+void Form::load()
+{
+    if (m_load)
+        dispatch(m_load);
+}
+
+void Form::show()
+{
+    m_window->show();
+}
+
+void Form::onLoad(std::function<void()> handler)
+{
+    m_load = std::move(handler);
+}
+
+QWidget *Form::control(std::string_view name, std::int16_t index) const
+{
+    auto *widget = m_window->findChild<QWidget *>(objectNameOf(name, index), Qt::FindDirectChildrenOnly);
+    if (!widget)
+        noSuchControl(name);
+    return widget;
+}
+
+TextBox &Form::textBox(std::string_view name) const
+{
+    const QWidget *widget = control(name, notInArray);
+    for (const auto &box : m_textBoxes) {
+        if (box->widget() == widget)
+            return *box;
+    }
+    noSuchControl(name);
+}
+
+ControlArray<TextBox> &Form::textBoxArray(std::string_view name)
+{
+    for (NamedArray &array : m_textBoxArrays) {
+        if (array.name == name)
+            return array.members;
+    }
+    noSuchControl(name);
+}
+
+CommandButton &Form::commandButton(std::string_view name) const
+{
+    const QWidget *widget = control(name, notInArray);
+    for (const auto &button : m_buttons) {
+        if (button->widget() == widget)
+            return *button;
+    }
+    noSuchControl(name);
+}
+
+void Form::setAccessibleName(std::string_view controlName, std::int16_t index, std::string_view name) const
+{
+    control(controlName, index)->setAccessibleName(toQString(name));
+}
+
+void Form::setLabelFor(std::string_view label, std::int16_t labelIndex, std::string_view controlName,
+                       std::int16_t controlIndex) const
+{
+    auto *labelWidget = qobject_cast<QLabel *>(control(label, labelIndex));
+    if (!labelWidget)
+        noSuchControl(label);
+    labelWidget->setBuddy(control(controlName, controlIndex));
+}
+
+} // namespace runtime

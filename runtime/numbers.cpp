@@ -1,0 +1,31 @@
+#include "runtime/numbers.h"
+
+#include "number/number_reading.h"
+#include "number/number_text.h"
+
+#include <QLocale>
+
+namespace runtime {
+namespace {
+
+// The reading only knows "." and ",": a locale with another separator gets
+// ".", so that whatever is shown reads back.
+std::string_view systemDecimalSeparator()
+{
+    const QString separator = QLocale::system().decimalPoint();
+    return separator == QStringLiteral(",") ? std::string_view(",") : std::string_view(".");
+}
+
+} // namespace
+
+double readNumber(const Text &text)
+{
+    return number::readNumber(text);
+}
+
+Text textOf(double value)
+{
+    return number::numberText(value, systemDecimalSeparator());
+}
+
+} // namespace runtime

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "runtime/text.h"
+
+namespace runtime {
+
+// The number written at the start of a text, as a double; text that starts
+// with no number, the empty text included, gives 0. See number/number_reading.h
+// for exactly what is read.
+double readNumber(const Text &text);
+
+// The runtime's standard text form of a double: 15 significant digits with
+// the system locale's decimal separator ("," under a French locale, "."
+// under C or English). See number/number_text.h.
+Text textOf(double value);
+
+} // namespace runtime

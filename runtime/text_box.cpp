@@ -1,0 +1,91 @@
+#include "runtime/text_box.h"
+
+#include "runtime/error_report.h"
+#include "runtime/key_ascii.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace runtime {
+
+// Sees each key before the field does, raises KeyPress, and lets the key go
+// on to the field whatever the handler did.
+class KeyPressFilter : public QObject
+{
+public:
+    KeyPressFilter(TextBox &box, QObject *parent) : QObject(parent), m_box(box) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            if (const auto keyAscii = keyAsciiOf(*static_cast<QKeyEvent *>(event)))
+                m_box.raiseKeyPress(*keyAscii);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TextBox &m_box;
+};
+
+TextBox::TextBox(QLineEdit *edit) : m_edit(edit)
+{
+    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [this] { raiseChange(); });
+    m_edit->installEventFilter(new KeyPressFilter(*this, m_edit));
+}
+
+TextBox::~TextBox() = default;
+
+Text TextBox::text() const
+{
+    return m_edit->text().toStdString();
+}
+
+void TextBox::setText(const Text &text)
+{
+    // QLineEdit emits textChanged, and so raises Change, before setText returns.
+    m_edit->setText(QString::fromStdString(text));
+    // An assigned text is shown from its start, as the platform's text boxes do.
+    m_edit->setCursorPosition(0);
+}
+
+void TextBox::setBackColor(Colour colour)
+{
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Base, toQColor(colour));
+    m_edit->setPalette(palette);
+}
+
+void TextBox::setForeColor(Colour colour)
+{
+    QPalette palette = m_edit->palette();
+    palette.setColor(QPalette::Text, toQColor(colour));
+    m_edit->setPalette(palette);
+}
+
+void TextBox::onChange(ChangeHandler handler)
+{
+    m_change = std::move(handler);
+}
+
+void TextBox::onKeyPress(KeyPressHandler handler)
+{
+    m_keyPress = std::move(handler);
+}
+
+void TextBox::raiseChange()
+{
+    if (m_change)
+        dispatch(m_change);
+}
+
+void TextBox::raiseKeyPress(std::int16_t keyAscii)
+{
+    if (m_keyPress)
+        dispatch([&] { m_keyPress(keyAscii); });
+}
+
+} // namespace runtime

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "runtime/colour.h"
+#include "runtime/text.h"
+
+#include <cstdint>
+#include <functional>
+
+class QLineEdit;
+
+namespace runtime {
+
+// A text box: an editable one-line field. Its text is read and written as
+// text; its Change event follows every change of the text, typed or
+// assigned, and its KeyPress event comes before the field sees a key.
+class TextBox
+{
+public:
+    using ChangeHandler = std::function<void()>;
+    using KeyPressHandler = std::function<void(std::int16_t &keyAscii)>;
+
+    explicit TextBox(QLineEdit *edit);
+    ~TextBox();
+    TextBox(const TextBox &) = delete;
+    TextBox &operator=(const TextBox &) = delete;
+
+    Text text() const;
+    // Raises Change before returning when the text differs from the current one.
+    void setText(const Text &text);
+
+    void setBackColor(Colour colour);
+    void setForeColor(Colour colour);
+
+    void onChange(ChangeHandler handler);
+    // The key always goes on to the field after the handler, unchanged.
+    void onKeyPress(KeyPressHandler handler);
+
+    QLineEdit *widget() const { return m_edit; }
+
+private:
+    void raiseChange();
+    void raiseKeyPress(std::int16_t keyAscii);
+
+    QLineEdit *m_edit;
+    ChangeHandler m_change;
+    KeyPressHandler m_keyPress;
+
+    friend class KeyPressFilter;
+};
+
+} // namespace runtime
