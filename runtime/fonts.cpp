@@ -16,6 +16,9 @@ const QStringList fixedPitchFaces{QStringLiteral("Liberation Mono"), QStringLite
 QFont faceNamed(std::string_view face)
 {
     QFont font;
+    // Glyphs snapped to the pixel grid, as on the platform the window was
+    // drawn for: captions then keep the widths its boxes were sized to.
+    font.setHintingPreference(QFont::PreferFullHinting);
     if (face == "Sans Serif") {
         font.setFamilies(sansSerifFaces);
         font.setStyleHint(QFont::SansSerif);
