@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace runtime {
@@ -46,8 +47,12 @@ QWidget *createWidget(const ControlDescription &description, QWidget *window)
         button->setDefault(false);
         return button;
     }
-    case ControlKind::TextBox:
-        return new QLineEdit(caption, window);
+    case ControlKind::TextBox: {
+        auto *edit = new QLineEdit(caption, window);
+        // A text box takes text of any length; QLineEdit stops at 32767 by default.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        return edit;
+    }
     case ControlKind::Label: {
         auto *label = new QLabel(caption, window);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds dms2dd and opens its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh run
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target dms2dd >/dev/null
+
+# Without a display the toolkit would abort with a backtrace: say it plainly.
+has_display=false
+if [[ -n ${WAYLAND_DISPLAY:-} ]]; then
+    has_display=true
+elif [[ -n ${DISPLAY:-} ]] && xdpyinfo >/dev/null 2>&1; then
+    has_display=true
+elif [[ -n ${DISPLAY:-} ]] && ! command -v xdpyinfo >/dev/null; then
+    has_display=true
+fi
+if ! $has_display; then
+    echo "dms2dd: no display to open the window on; start it from a desktop session, or in a virtual one: xvfb-run -a build/app/dms2dd" >&2
+    exit 1
+fi
+exec build/app/dms2dd
