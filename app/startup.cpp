@@ -22,6 +22,7 @@ int start(int &argc, char **argv)
 {
     const runtime::ProjectRecord project{
         "dms2dd",
+        "io.github.dms2dd",
         "Conversion D M S",
         "1.0.0.0",
         iconFiles,

@@ -23,7 +23,7 @@ void describeApplication(const ProjectRecord &project)
     QApplication::setApplicationName(toQString(project.name));
     QApplication::setApplicationDisplayName(toQString(project.displayName));
     QApplication::setApplicationVersion(toQString(project.version));
-    QApplication::setDesktopFileName(toQString(project.name));
+    QApplication::setDesktopFileName(toQString(project.desktopId));
     QIcon icon;
     for (std::string_view file : project.iconFiles)
         icon.addFile(toQString(file));
