@@ -8,7 +8,7 @@ set -euo pipefail
 mode=${1:-run}
 
 run_packages=(
-    cmake g++ make pkgconf
+    cmake g++ make pkgconf binutils
     qt6-base-dev qt6-translations-l10n
     fonts-liberation2 fonts-dejavu-core
 )

@@ -69,6 +69,9 @@ void RecalculationTest::convertsAsTyped_data()
     QTest::newRow("letters first read as 0") << "abc" << "" << "" << "0";
     QTest::newRow("digits then letters read the digits") << "12abc" << "" << "" << "12";
     QTest::newRow("minus zero shows 0") << "-0" << "" << "" << "0";
+    // m/60 would show ...667: the minutes term is m times the rounded quotient 1/60.
+    QTest::newRow("0.568 minutes take the product with 1/60, not m/60")
+        << "" << "0.568" << "" << "0.00946666666666666";
     QTest::newRow("typical latitude") << "48" << "51" << "29.5" << "48.8581944444444";
 }
 
