@@ -1,0 +1,328 @@
+// Tests of number::numberText(): the layout (fixed or exponent form, trailing
+// zeros, separators, signs, zeros), rounding to 15 significant digits, the
+// largest doubles, and a round-trip property through number::readNumber()
+// over many doubles, checked against a reference built on printf("%.14e").
+
+#include "number/number_reading.h"
+#include "number/number_text.h"
+
+#include <QByteArray>
+#include <QTest>
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+bool same(double a, double b)
+{
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+QByteArray show(double x)
+{
+    return QByteArray::number(x, 'g', 17);
+}
+
+QByteArray text(double value, const char* separator)
+{
+    const std::string t = number::numberText(value, separator);
+    return QByteArray(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+// printf's "%.14e": 15 correctly rounded significant digits, written by the C
+// library rather than by std::to_chars. Under the "C" locale (this test
+// creates no QCoreApplication, which would set the locale from the
+// environment) its separator is '.'.
+std::string printfScientific(double x)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", x);
+    return buffer;
+}
+
+// The 15-digit decimal that numberText(x) must stand for, as the double it
+// reads back as: the 15 digits of printf, or for the largest doubles (whose
+// 15-digit rounding lies beyond the range) the 15-digit truncation.
+double expectedReadBack(double x)
+{
+    if (x == 0)
+        return 0.0; // "0" for both zeros
+    std::string s = printfScientific(x);
+    double expected = std::strtod(s.c_str(), nullptr);
+    if (std::isinf(expected)) {
+        const bool negative = s[0] == '-';
+        expected = negative ? -1.79769313486231e308 : 1.79769313486231e308;
+    }
+    return expected;
+}
+
+// The text form built another way: from printf's digits, with string
+// operations.
+std::string referenceText(double x, const std::string& separator)
+{
+    if (std::isnan(x))
+        return "nan";
+    if (std::isinf(x))
+        return x < 0 ? "-inf" : "inf";
+    if (x == 0)
+        return "0";
+    std::string s = printfScientific(x);
+    std::string sign;
+    if (s[0] == '-') {
+        sign = "-";
+        s.erase(0, 1);
+    }
+    const auto e = s.find('e');
+    int exponent = std::stoi(s.substr(e + 1));
+    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
+    if (exponent == 308 && digits == "179769313486232")
+        digits = "179769313486231";
+    while (digits.back() == '0')
+        digits.pop_back();
+
+    if (exponent < -4 || exponent >= 15) {
+        std::string out = sign + digits.substr(0, 1);
+        if (digits.size() > 1)
+            out += separator + digits.substr(1);
+        std::string magnitude = std::to_string(std::abs(exponent));
+        if (magnitude.size() < 2)
+            magnitude.insert(0, "0");
+        return out + "E" + (exponent < 0 ? "-" : "+") + magnitude;
+    }
+    if (exponent < 0)
+        return sign + "0" + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
+    if (digits.size() <= integerDigits)
+        return sign + digits + std::string(integerDigits - digits.size(), '0');
+    return sign + digits.substr(0, integerDigits) + separator + digits.substr(integerDigits);
+}
+
+} // namespace
+
+class TestNumberText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layout_data();
+    void layout();
+    void largestDoubles();
+    void anySeparator();
+    void roundTrip_data();
+    void roundTrip();
+};
+
+void TestNumberText::layout_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QByteArray>("separator");
+    QTest::addColumn<QByteArray>("expected");
+
+    // The examples of number_text.h.
+    QTest::newRow("45.21") << 45.21 << QByteArray(".") << QByteArray("45.21");
+    QTest::newRow("0.5") << 0.5 << QByteArray(".") << QByteArray("0.5");
+    QTest::newRow("-9.5 ,") << -9.5 << QByteArray(",") << QByteArray("-9,5");
+    QTest::newRow("1e15") << 1e15 << QByteArray(".") << QByteArray("1E+15");
+    QTest::newRow("2.77777777777778e-7 ,")
+        << 2.77777777777778e-7 << QByteArray(",") << QByteArray("2,77777777777778E-07");
+    QTest::newRow("123456789012345") << 123456789012345.0 << QByteArray(".") << QByteArray("123456789012345");
+    QTest::newRow("0.0001") << 0.0001 << QByteArray(".") << QByteArray("0.0001");
+    QTest::newRow("1e-5") << 1e-5 << QByteArray(".") << QByteArray("1E-05");
+    QTest::newRow("-1e100") << -1e100 << QByteArray(".") << QByteArray("-1E+100");
+
+    // Zeros, whatever the sign.
+    QTest::newRow("+0") << 0.0 << QByteArray(".") << QByteArray("0");
+    QTest::newRow("-0") << -0.0 << QByteArray(".") << QByteArray("0");
+    QTest::newRow("-0 ,") << -0.0 << QByteArray(",") << QByteArray("0");
+
+    // Ordinary values.
+    QTest::newRow("1") << 1.0 << QByteArray(".") << QByteArray("1");
+    QTest::newRow("-1") << -1.0 << QByteArray(",") << QByteArray("-1");
+    QTest::newRow("60") << 60.0 << QByteArray(".") << QByteArray("60");
+    QTest::newRow("100") << 100.0 << QByteArray(".") << QByteArray("100");
+    QTest::newRow("120.5 ,") << 120.5 << QByteArray(",") << QByteArray("120,5");
+    QTest::newRow("0.1") << 0.1 << QByteArray(".") << QByteArray("0.1");
+    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << QByteArray(".") << QByteArray("0.3");
+    QTest::newRow("1/3") << 1.0 / 3.0 << QByteArray(".") << QByteArray("0.333333333333333");
+    QTest::newRow("2/3 ,") << 2.0 / 3.0 << QByteArray(",") << QByteArray("0,666666666666667");
+    QTest::newRow("-9.508333...")
+        << -(9.0 + 30.0 / 60.0 + 30.0 / 3600.0) << QByteArray(",") << QByteArray("-9,50833333333333");
+    QTest::newRow("1/3600") << 1.0 / 3600.0 << QByteArray(".") << QByteArray("0.000277777777777778");
+    QTest::newRow("359.999999999999") << 359.999999999999 << QByteArray(".") << QByteArray("359.999999999999");
+    QTest::newRow("359.9999999999999 rounds to 360")
+        << 359.9999999999999 << QByteArray(".") << QByteArray("360");
+
+    // Around the lower boundary: exponent -4 is fixed, -5 is exponent form.
+    QTest::newRow("0.0001 ,") << 0.0001 << QByteArray(",") << QByteArray("0,0001");
+    QTest::newRow("0.00012345") << 0.00012345 << QByteArray(".") << QByteArray("0.00012345");
+    QTest::newRow("-0.000999") << -0.000999 << QByteArray(".") << QByteArray("-0.000999");
+    QTest::newRow("9.99999999999999e-5")
+        << 9.99999999999999e-5 << QByteArray(".") << QByteArray("9.99999999999999E-05");
+    QTest::newRow("9.999999999999999e-5 rounds up to 0.0001")
+        << 9.999999999999999e-5 << QByteArray(".") << QByteArray("0.0001");
+    QTest::newRow("1.5e-5 ,") << 1.5e-5 << QByteArray(",") << QByteArray("1,5E-05");
+    QTest::newRow("1e-9") << 1e-9 << QByteArray(".") << QByteArray("1E-09");
+    QTest::newRow("1e-99") << 1e-99 << QByteArray(".") << QByteArray("1E-99");
+    QTest::newRow("1e-100") << 1e-100 << QByteArray(".") << QByteArray("1E-100");
+
+    // Around the upper boundary: exponent 14 is fixed, 15 is exponent form.
+    QTest::newRow("1e14") << 1e14 << QByteArray(".") << QByteArray("100000000000000");
+    QTest::newRow("-1e14") << -1e14 << QByteArray(".") << QByteArray("-100000000000000");
+    QTest::newRow("999999999999999") << 999999999999999.0 << QByteArray(".") << QByteArray("999999999999999");
+    QTest::newRow("999999999999999.4")
+        << 999999999999999.4 << QByteArray(".") << QByteArray("999999999999999");
+    QTest::newRow("9.999999999999999e14 carries into a new digit")
+        << 9.999999999999999e14 << QByteArray(".") << QByteArray("1E+15");
+    QTest::newRow("999999999999999.5 carries into a new digit")
+        << 999999999999999.5 << QByteArray(",") << QByteArray("1E+15");
+    QTest::newRow("123456789012345.6 rounds up")
+        << 123456789012345.6 << QByteArray(".") << QByteArray("123456789012346");
+    QTest::newRow("12345678901234.56") << 12345678901234.56 << QByteArray(",") << QByteArray("12345678901234,6");
+    QTest::newRow("1234567890123456")
+        << 1234567890123456.0 << QByteArray(".") << QByteArray("1.23456789012346E+15");
+    QTest::newRow("1e21") << 1e21 << QByteArray(".") << QByteArray("1E+21");
+    QTest::newRow("1e99") << 1e99 << QByteArray(".") << QByteArray("1E+99");
+    QTest::newRow("-1.5e300 ,") << -1.5e300 << QByteArray(",") << QByteArray("-1,5E+300");
+
+    // Ties of the exact binary value at the 15th digit go to even.
+    QTest::newRow("100000000000000.5") << 100000000000000.5 << QByteArray(".") << QByteArray("100000000000000");
+    QTest::newRow("100000000000001.5") << 100000000000001.5 << QByteArray(".") << QByteArray("100000000000002");
+
+    // A shortest form of 16 digits ending in 5 lies on a 15-digit halfway
+    // point: the exact binary value decides, above or below it.
+    QTest::newRow("9.074409480408225e-5 is above its shortest form")
+        << 9.074409480408225e-5 << QByteArray(".") << QByteArray("9.07440948040823E-05");
+    QTest::newRow("7.799573864519575e-5 is below its shortest form")
+        << 7.799573864519575e-5 << QByteArray(".") << QByteArray("7.79957386451957E-05");
+    QTest::newRow("0.1000000000000005 is above its shortest form")
+        << 0.1000000000000005 << QByteArray(".") << QByteArray("0.100000000000001");
+
+    // The smallest magnitudes.
+    QTest::newRow("DBL_MIN") << DBL_MIN << QByteArray(".") << QByteArray("2.2250738585072E-308");
+    QTest::newRow("-DBL_MIN ,") << -DBL_MIN << QByteArray(",") << QByteArray("-2,2250738585072E-308");
+    QTest::newRow("largest subnormal")
+        << std::nextafter(DBL_MIN, 0.0) << QByteArray(".") << QByteArray("2.2250738585072E-308");
+    QTest::newRow("smallest subnormal") << std::nextafter(0.0, 1.0) << QByteArray(".")
+                                        << QByteArray("4.94065645841247E-324");
+    QTest::newRow("-smallest subnormal") << std::nextafter(0.0, -1.0) << QByteArray(",")
+                                         << QByteArray("-4,94065645841247E-324");
+    QTest::newRow("subnormal with a 14-digit shortest form")
+        << 4.2669419142881944e-310 << QByteArray(".") << QByteArray("4.26694191428819E-310");
+    QTest::newRow("3 * smallest subnormal")
+        << 3 * std::nextafter(0.0, 1.0) << QByteArray(".") << QByteArray("1.48219693752374E-323");
+
+    // Not shown by the window, but defined.
+    QTest::newRow("inf") << kInf << QByteArray(".") << QByteArray("inf");
+    QTest::newRow("-inf") << -kInf << QByteArray(",") << QByteArray("-inf");
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << QByteArray(".") << QByteArray("nan");
+    QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << QByteArray(".") << QByteArray("nan");
+}
+
+void TestNumberText::layout()
+{
+    QFETCH(double, value);
+    QFETCH(QByteArray, separator);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(text(value, separator.constData()), expected);
+    QCOMPARE(QByteArray::fromStdString(referenceText(value, separator.toStdString())), expected);
+}
+
+// The four largest doubles have a 15-digit rounding, 1.79769313486232e308,
+// beyond the double range: they are written rounded toward zero and read back
+// finite. The fifth largest rounds to the same text the ordinary way.
+void TestNumberText::largestDoubles()
+{
+    double x = DBL_MAX;
+    for (int i = 0; i < 5; ++i, x = std::nextafter(x, 0.0)) {
+        QCOMPARE(text(x, "."), QByteArray("1.79769313486231E+308"));
+        QCOMPARE(text(-x, ","), QByteArray("-1,79769313486231E+308"));
+        QVERIFY(same(number::readNumber(number::numberText(x, ".")), 1.79769313486231e308));
+        QVERIFY(same(number::readNumber(number::numberText(-x, ",")), -1.79769313486231e308));
+    }
+    QCOMPARE(printfScientific(std::nextafter(std::nextafter(std::nextafter(DBL_MAX, 0.0), 0.0), 0.0)),
+             std::string("1.79769313486232e+308"));
+    QCOMPARE(printfScientific(x), std::string("1.79769313486231e+308"));
+    QCOMPARE(text(1e308, "."), QByteArray("1E+308"));
+}
+
+// The separator is written as given, whatever its length.
+void TestNumberText::anySeparator()
+{
+    QCOMPARE(text(12.5, "\xD9\xAB"), QByteArray("12\xD9\xAB" "5")); // U+066B ARABIC DECIMAL SEPARATOR
+    QCOMPARE(text(1.25e-7, "\xD9\xAB"), QByteArray("1\xD9\xAB" "25E-07"));
+    QCOMPARE(text(0.001, "\xD9\xAB"), QByteArray("0\xD9\xAB" "001"));
+    QCOMPARE(text(12.5, ""), QByteArray("125"));
+    QCOMPARE(number::numberText(0.001, std::string_view()), std::string("0001"));
+    QCOMPARE(text(-12.25, " decimal point "), QByteArray("-12 decimal point 25"));
+    QCOMPARE(text(1e200, " decimal point "), QByteArray("1E+200"));
+}
+
+void TestNumberText::roundTrip_data()
+{
+    QTest::addColumn<QByteArray>("kind");
+    QTest::newRow("uniform bit patterns") << QByteArray("bits");
+    QTest::newRow("angles") << QByteArray("angles");
+    QTest::newRow("around powers of ten") << QByteArray("powers");
+}
+
+// For every finite x: numberText(x) is laid out as the reference says, with
+// '.' and ',' alike, and reads back as x rounded to 15 significant digits
+// (toward zero for the largest doubles); writing that again gives the same text.
+void TestNumberText::roundTrip()
+{
+    QFETCH(QByteArray, kind);
+    std::mt19937_64 random(1234567);
+    std::uniform_real_distribution<double> angle(-360.0, 360.0);
+    std::uniform_int_distribution<int> power(-330, 310);
+    std::uniform_int_distribution<int> steps(-3, 3);
+
+    int checked = 0;
+    for (int i = 0; i < 200000; ++i) {
+        double x = 0.0;
+        if (kind == "bits") {
+            x = std::bit_cast<double>(random());
+        } else if (kind == "angles") {
+            x = angle(random);
+            if (i % 2 == 0) // degrees, minutes, seconds summed as the tool does
+                x = std::trunc(x) + std::floor(std::fabs(angle(random)) / 6.0) / 60.0
+                    + std::fabs(angle(random)) / 6.0 / 3600.0;
+        } else {
+            x = std::pow(10.0, power(random));
+            for (int s = steps(random); s != 0; s += (s > 0 ? -1 : 1))
+                x = std::nextafter(x, s > 0 ? kInf : 0.0);
+            if (i % 2 == 0)
+                x = -x;
+        }
+        if (!std::isfinite(x))
+            continue;
+        ++checked;
+
+        const std::string dot = number::numberText(x, ".");
+        const std::string comma = number::numberText(x, ",");
+        QCOMPARE(dot, referenceText(x, "."));
+        QCOMPARE(comma, referenceText(x, ","));
+
+        const double expected = expectedReadBack(x);
+        const double fromDot = number::readNumber(dot);
+        const double fromComma = number::readNumber(comma);
+        QVERIFY2(same(fromDot, expected), (dot + " read back as " + show(fromDot).toStdString()).c_str());
+        QVERIFY2(same(fromComma, expected), (comma + " read back as " + show(fromComma).toStdString()).c_str());
+        QVERIFY(std::isfinite(fromDot));
+        QCOMPARE(number::numberText(fromDot, "."), dot);
+    }
+    QVERIFY(checked > 190000);
+}
+
+QTEST_APPLESS_MAIN(TestNumberText)
+
+#include "tst_number_text.moc"
