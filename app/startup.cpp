@@ -23,7 +23,6 @@ int start(int &argc, char **argv)
     const runtime::ProjectRecord project{
         "dms2dd",
         "io.github.dms2dd",
-        "Conversion D M S",
         "1.0.0.0",
         iconFiles,
         [] { return std::make_unique<window::Form1>(); },

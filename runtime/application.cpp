@@ -21,7 +21,8 @@ QString toQString(std::string_view text)
 void describeApplication(const ProjectRecord &project)
 {
     QApplication::setApplicationName(toQString(project.name));
-    QApplication::setApplicationDisplayName(toQString(project.displayName));
+    // No display name: Qt would append it to every window title, and the
+    // window's caption is exactly what its description says.
     QApplication::setApplicationVersion(toQString(project.version));
     QApplication::setDesktopFileName(toQString(project.desktopId));
     QIcon icon;

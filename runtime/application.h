@@ -15,7 +15,6 @@ struct ProjectRecord
 {
     std::string_view name;           // application name, as on the command line
     std::string_view desktopId;      // the desktop entry's id, without ".desktop"
-    std::string_view displayName;    // shown in message boxes and task lists
     std::string_view version;        // "1.0.0.0"
     std::span<const std::string_view> iconFiles;   // resource paths, one per size
     std::function<std::unique_ptr<Form>()> startupForm;

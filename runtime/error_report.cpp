@@ -17,7 +17,7 @@ void showReportAndEnd(const ErrorReport &report)
     const QString text = QStringLiteral("Erreur d'exécution '%1' :\n\n%2")
                              .arg(report.number)
                              .arg(QString::fromStdString(report.message));
-    QMessageBox::critical(nullptr, QApplication::applicationDisplayName(), text);
+    QMessageBox::critical(nullptr, QApplication::applicationName(), text);
     // The failed handler may have left the window half updated: end at once,
     // without running it any further.
     std::_Exit(EXIT_FAILURE);
