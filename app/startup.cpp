@@ -11,9 +11,12 @@
 namespace app {
 namespace {
 
-constexpr std::array<std::string_view, 7> iconFiles{
-    ":/icons/dms2dd-16.png",  ":/icons/dms2dd-24.png",  ":/icons/dms2dd-32.png",  ":/icons/dms2dd-48.png",
-    ":/icons/dms2dd-64.png",  ":/icons/dms2dd-128.png", ":/icons/dms2dd-256.png",
+// The sizes a title bar and a task switcher draw. Launchers take the larger
+// ones from the installed icon theme; decoding them here would only slow the
+// first frame.
+constexpr std::array<std::string_view, 5> iconFiles{
+    ":/icons/dms2dd-16.png", ":/icons/dms2dd-24.png", ":/icons/dms2dd-32.png",
+    ":/icons/dms2dd-48.png", ":/icons/dms2dd-64.png",
 };
 
 } // namespace

@@ -1,0 +1,18 @@
+# Benchmarks of the window against bare Qt floors; not part of CTest.
+# bench/run.sh builds them in Release and prints the table.
+
+# Start-up: the program's own start-up code with a first-frame probe linked
+# in, a bare window with the same widgets and the same probe, and the runner
+# that starts them in turn.
+qt_add_executable(startup_probe startup_probe_main.cpp first_frame_probe.cpp)
+target_link_libraries(startup_probe PRIVATE dms2dd_app Qt6::Widgets)
+
+qt_add_executable(startup_floor startup_floor_main.cpp first_frame_probe.cpp)
+target_link_libraries(startup_floor PRIVATE Qt6::Widgets)
+
+add_executable(startup_bench startup_bench.cpp median.h)
+set_target_properties(startup_bench PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+
+# Keystroke to result, offscreen.
+qt_add_executable(keystroke_bench keystroke_bench.cpp median.h)
+target_link_libraries(keystroke_bench PRIVATE dms2dd_window dms2dd_runtime Qt6::Widgets Qt6::Test)
