@@ -11,6 +11,7 @@
 
 #include "number/number_reading.h"
 #include "number/number_text.h"
+#include "reference_text.h"
 
 #include <clocale>
 #include <cmath>
@@ -120,71 +121,17 @@ double referenceRead(std::string_view s)
     return std::strtod(plain.c_str(), nullptr);
 }
 
-// --- Reference text form, from printf's 15 digits with string operations.
-
-std::string printfScientific(double x)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", x);
-    return buffer;
-}
-
-std::string referenceText(double x, const std::string& separator)
-{
-    if (x == 0)
-        return "0";
-    std::string s = printfScientific(x);
-    std::string sign;
-    if (s[0] == '-') {
-        sign = "-";
-        s.erase(0, 1);
-    }
-    const std::size_t e = s.find('e');
-    const int exponent = std::atoi(s.c_str() + e + 1);
-    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
-    if (exponent == 308 && digits == "179769313486232")
-        digits = "179769313486231";
-    while (digits.back() == '0')
-        digits.pop_back();
-
-    if (exponent < -4 || exponent > 14) {
-        std::string out = sign + digits[0];
-        if (digits.size() > 1)
-            out += separator + digits.substr(1);
-        const int magnitude = std::abs(exponent);
-        return out + "E" + (exponent < 0 ? "-" : "+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
-    }
-    if (exponent < 0)
-        return sign + "0" + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    const auto integerCount = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerCount)
-        return sign + digits + std::string(integerCount - digits.size(), '0');
-    return sign + digits.substr(0, integerCount) + separator + digits.substr(integerCount);
-}
-
-// What the text of a finite x reads back as: x rounded to 15 significant
-// digits, or rounded toward zero where that would overflow; +0 for zeros.
-double expectedReadBack(double x)
-{
-    if (x == 0)
-        return 0.0;
-    const double rounded = std::strtod(printfScientific(x).c_str(), nullptr);
-    if (std::isinf(rounded))
-        return std::signbit(x) ? -1.79769313486231e308 : 1.79769313486231e308;
-    return rounded;
-}
-
 void checkText(double x, const std::string& input)
 {
     if (!std::isfinite(x))
         return;
-    const double expected = expectedReadBack(x);
+    const double expected = reference::expectedReadBack(x);
     for (const char* separator : {".", ","}) {
         const std::string text = number::numberText(x, separator);
-        const std::string reference = referenceText(x, separator);
-        if (text != reference)
+        const std::string expectedText = reference::referenceText(x, separator);
+        if (text != expectedText)
             fail("numberText differs from the reference", input,
-                 showDouble(x) + ": \"" + text + "\" instead of \"" + reference + "\"");
+                 showDouble(x) + ": \"" + text + "\" instead of \"" + expectedText + "\"");
         const double back = number::readNumber(text);
         if (!sameBits(back, expected))
             fail("numberText does not read back", input,

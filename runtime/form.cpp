@@ -71,6 +71,18 @@ QWidget *createWidget(const ControlDescription &description, QWidget *window)
     throw RuntimeError(errors::invalidCall, std::string(errors::invalidCallText) + " (" + std::string(name) + ")");
 }
 
+// The wrapper the runtime made for a control's widget.
+template <typename Wrapper>
+Wrapper &wrapperOf(const std::vector<std::unique_ptr<Wrapper>> &wrappers, const QWidget *widget,
+                   std::string_view name)
+{
+    for (const auto &wrapper : wrappers) {
+        if (wrapper->widget() == widget)
+            return *wrapper;
+    }
+    noSuchControl(name);
+}
+
 void place(QWidget *widget, const ControlDescription &description)
 {
     widget->setGeometry(pixelsFromTwips(description.left), pixelsFromTwips(description.top),
@@ -147,12 +159,7 @@ QWidget *Form::control(std::string_view name, std::int16_t index) const
 
 TextBox &Form::textBox(std::string_view name) const
 {
-    const QWidget *widget = control(name, notInArray);
-    for (const auto &box : m_textBoxes) {
-        if (box->widget() == widget)
-            return *box;
-    }
-    noSuchControl(name);
+    return wrapperOf(m_textBoxes, control(name, notInArray), name);
 }
 
 ControlArray<TextBox> &Form::textBoxArray(std::string_view name)
@@ -166,12 +173,7 @@ ControlArray<TextBox> &Form::textBoxArray(std::string_view name)
 
 CommandButton &Form::commandButton(std::string_view name) const
 {
-    const QWidget *widget = control(name, notInArray);
-    for (const auto &button : m_buttons) {
-        if (button->widget() == widget)
-            return *button;
-    }
-    noSuchControl(name);
+    return wrapperOf(m_buttons, control(name, notInArray), name);
 }
 
 void Form::setAccessibleName(std::string_view controlName, std::int16_t index, std::string_view name) const

@@ -1,5 +1,7 @@
 #include "command.h"
 
+#include "e2e_timing.h"
+
 #include <QProcess>
 
 namespace e2e {
@@ -39,6 +41,17 @@ CommandResult runCommand(const QString &program, const QStringList &arguments,
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+void endProcess(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(static_cast<int>(endLimit.count()))) {
+        process.kill();
+        process.waitForFinished(static_cast<int>(endLimit.count()));
+    }
 }
 
 } // namespace e2e

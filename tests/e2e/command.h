@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -27,5 +28,9 @@ struct CommandResult
 CommandResult runCommand(const QString &program, const QStringList &arguments,
                          const QProcessEnvironment &environment, std::chrono::milliseconds limit,
                          const QByteArray &input = {});
+
+// Asks a server we started to end, and kills it if it has not within the
+// limit of e2e_timing.h.
+void endProcess(QProcess &process);
 
 } // namespace e2e

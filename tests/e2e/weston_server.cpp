@@ -1,5 +1,6 @@
 #include "weston_server.h"
 
+#include "command.h"
 #include "e2e_timing.h"
 #include "polling.h"
 
@@ -11,13 +12,7 @@ namespace e2e {
 
 WestonServer::~WestonServer()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(static_cast<int>(endLimit.count()))) {
-        m_process.kill();
-        m_process.waitForFinished(static_cast<int>(endLimit.count()));
-    }
+    endProcess(m_process);
 }
 
 bool WestonServer::start(QString *error)

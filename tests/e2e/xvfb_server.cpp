@@ -1,5 +1,6 @@
 #include "xvfb_server.h"
 
+#include "command.h"
 #include "e2e_timing.h"
 #include "polling.h"
 
@@ -7,13 +8,7 @@ namespace e2e {
 
 XvfbServer::~XvfbServer()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(static_cast<int>(endLimit.count()))) {
-        m_process.kill();
-        m_process.waitForFinished(static_cast<int>(endLimit.count()));
-    }
+    endProcess(m_process);
 }
 
 bool XvfbServer::start(QSize screen, QString *error)

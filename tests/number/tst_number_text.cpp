@@ -5,6 +5,7 @@
 
 #include "number/number_reading.h"
 #include "number/number_text.h"
+#include "reference_text.h"
 
 #include <QByteArray>
 #include <QTest>
@@ -39,73 +40,9 @@ QByteArray text(double value, const char* separator)
     return QByteArray(t.data(), static_cast<qsizetype>(t.size()));
 }
 
-// printf's "%.14e": 15 correctly rounded significant digits, written by the C
-// library rather than by std::to_chars. Under the "C" locale (this test
-// creates no QCoreApplication, which would set the locale from the
-// environment) its separator is '.'.
-std::string printfScientific(double x)
-{
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", x);
-    return buffer;
-}
-
-// The 15-digit decimal that numberText(x) must stand for, as the double it
-// reads back as: the 15 digits of printf, or for the largest doubles (whose
-// 15-digit rounding lies beyond the range) the 15-digit truncation.
-double expectedReadBack(double x)
-{
-    if (x == 0)
-        return 0.0; // "0" for both zeros
-    std::string s = printfScientific(x);
-    double expected = std::strtod(s.c_str(), nullptr);
-    if (std::isinf(expected)) {
-        const bool negative = s[0] == '-';
-        expected = negative ? -1.79769313486231e308 : 1.79769313486231e308;
-    }
-    return expected;
-}
-
-// The text form built another way: from printf's digits, with string
-// operations.
-std::string referenceText(double x, const std::string& separator)
-{
-    if (std::isnan(x))
-        return "nan";
-    if (std::isinf(x))
-        return x < 0 ? "-inf" : "inf";
-    if (x == 0)
-        return "0";
-    std::string s = printfScientific(x);
-    std::string sign;
-    if (s[0] == '-') {
-        sign = "-";
-        s.erase(0, 1);
-    }
-    const auto e = s.find('e');
-    int exponent = std::stoi(s.substr(e + 1));
-    std::string digits = s.substr(0, 1) + s.substr(2, e - 2);
-    if (exponent == 308 && digits == "179769313486232")
-        digits = "179769313486231";
-    while (digits.back() == '0')
-        digits.pop_back();
-
-    if (exponent < -4 || exponent >= 15) {
-        std::string out = sign + digits.substr(0, 1);
-        if (digits.size() > 1)
-            out += separator + digits.substr(1);
-        std::string magnitude = std::to_string(std::abs(exponent));
-        if (magnitude.size() < 2)
-            magnitude.insert(0, "0");
-        return out + "E" + (exponent < 0 ? "-" : "+") + magnitude;
-    }
-    if (exponent < 0)
-        return sign + "0" + separator + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    const auto integerDigits = static_cast<std::size_t>(exponent + 1);
-    if (digits.size() <= integerDigits)
-        return sign + digits + std::string(integerDigits - digits.size(), '0');
-    return sign + digits.substr(0, integerDigits) + separator + digits.substr(integerDigits);
-}
+using reference::expectedReadBack;
+using reference::printfScientific;
+using reference::referenceText;
 
 } // namespace
 
