@@ -17,7 +17,7 @@ elif [[ -n ${DISPLAY:-} ]] && ! command -v xdpyinfo >/dev/null; then
     has_display=true
 fi
 if ! $has_display; then
-    echo "dms2dd: no display to open the window on; start it from a desktop session, or in a virtual one: xvfb-run -a build/app/dms2dd" >&2
+    echo "dms2dd: no display to open the window on; start it from a desktop session, or in a virtual one: apt-get install xvfb, then xvfb-run -a build/app/dms2dd" >&2
     exit 1
 fi
 exec build/app/dms2dd
