@@ -1,6 +1,7 @@
 #include "runtime/application.h"
 
 #include "runtime/fonts.h"
+#include "runtime/qstring_conversion.h"
 #include "runtime/form.h"
 
 #include <QApplication>
@@ -12,11 +13,6 @@
 
 namespace runtime {
 namespace {
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void describeApplication(const ProjectRecord &project)
 {

@@ -1,6 +1,7 @@
 #include "runtime/fonts.h"
 
 #include "runtime/form_description.h"
+#include "runtime/qstring_conversion.h"
 
 #include <QFont>
 #include <QStringList>
@@ -27,7 +28,7 @@ QFont faceNamed(std::string_view face)
         font.setStyleHint(QFont::TypeWriter);
         font.setFixedPitch(true);
     } else {
-        font.setFamily(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
+        font.setFamily(toQString(face));
     }
     return font;
 }

@@ -3,6 +3,7 @@
 #include "runtime/command_button.h"
 #include "runtime/error_report.h"
 #include "runtime/fonts.h"
+#include "runtime/qstring_conversion.h"
 #include "runtime/runtime_error.h"
 #include "runtime/text_box.h"
 #include "runtime/twips.h"
@@ -23,11 +24,6 @@ namespace {
 // Labels are opaque and painted in the button-face system colour unless a
 // description says otherwise, as on the platform the window was drawn for.
 constexpr Colour labelBackColor = systemColourFlag | 15u;
-
-QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString objectNameOf(std::string_view name, std::int16_t index)
 {
