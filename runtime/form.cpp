@@ -186,4 +186,12 @@ void Form::setLabelFor(std::string_view label, std::int16_t labelIndex, std::str
     labelWidget->setBuddy(control(controlName, controlIndex));
 }
 
+void Form::setDescriptionFromLabel(std::string_view label) const
+{
+    auto *labelWidget = qobject_cast<QLabel *>(control(label, notInArray));
+    if (!labelWidget)
+        noSuchControl(label);
+    m_window->setAccessibleDescription(labelWidget->text());
+}
+
 } // namespace runtime

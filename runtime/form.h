@@ -46,6 +46,9 @@ protected:
     void setAccessibleName(std::string_view control, std::int16_t index, std::string_view name) const;
     void setLabelFor(std::string_view label, std::int16_t labelIndex, std::string_view control,
                      std::int16_t controlIndex) const;
+    // Makes a label's caption the window's accessible description: what a
+    // screen reader reads after the window's title.
+    void setDescriptionFromLabel(std::string_view label) const;
 
 private:
     struct NamedArray

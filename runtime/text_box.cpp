@@ -2,6 +2,7 @@
 
 #include "runtime/error_report.h"
 #include "runtime/key_ascii.h"
+#include "runtime/qstring_conversion.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -64,6 +65,12 @@ void TextBox::setForeColor(Colour colour)
     QPalette palette = m_edit->palette();
     palette.setColor(QPalette::Text, toQColor(colour));
     m_edit->setPalette(palette);
+}
+
+void TextBox::setDescription(const Text &description)
+{
+    // QWidget raises DescriptionChanged itself, and only on a real change.
+    m_edit->setAccessibleDescription(toQString(description));
 }
 
 void TextBox::onChange(ChangeHandler handler)

@@ -30,6 +30,9 @@ public:
 
     void setBackColor(Colour colour);
     void setForeColor(Colour colour);
+    // What a screen reader tells about the field besides its name; clients
+    // listening are told when it changes.
+    void setDescription(const Text &description);
 
     void onChange(ChangeHandler handler);
     // The key always goes on to the field after the handler, unchanged.

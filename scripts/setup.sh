@@ -17,6 +17,7 @@ test_packages=(
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev libbenchmark-dev
     weston qt6-wayland
+    qt6-base-private-dev
 )
 
 packages=("${run_packages[@]}")

@@ -23,6 +23,9 @@ constexpr double limit = 60.0;
 // Shown instead of a number when the sum leaves the range of doubles.
 constexpr const char *overflowText = "Dépassement de capacité";
 
+// What a screen reader tells of a refused field, for as long as it is red.
+constexpr const char *refusalDescription = "Valeur refusée : supérieure à 60";
+
 } // namespace
 
 Form1::Form1()
@@ -40,6 +43,7 @@ Form1::Form1()
     for (std::int16_t index = 0; index <= 2; ++index)
         setLabelFor("Label1", index, "Text1", index);
     setAccessibleName("Text2", runtime::notInArray, "Résultat");
+    setDescriptionFromLabel("Label2");   // the title line
 }
 
 void Form1::Form_Load()
@@ -66,6 +70,7 @@ void Form1::Text1_Change(std::int16_t &Index)
         if (v > limit) {
             runtime::beep();
             Text1[Index].setForeColor(pureRed);
+            Text1[Index].setDescription(refusalDescription);
             return;
         }
     }

@@ -1,25 +1,81 @@
-// What a screen reader and a keyboard user get: every control named, and
-// the focus visible wherever it is.
+// What a screen reader and a keyboard user get: every control named, the
+// window described by its title, a refused value told in words as well as in
+// red, and the focus visible wherever it is.
 
 #include "form1_fixture.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+const QString refusalDescription = QStringLiteral("Valeur refus\u00e9e : sup\u00e9rieure \u00e0 60");
+
+// The objects named by the DescriptionChanged events raised so far, in order.
+QList<const QObject *> &descriptionChanges()
+{
+    static QList<const QObject *> changes;
+    return changes;
+}
+
+void recordDescriptionChange(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::DescriptionChanged)
+        descriptionChanges().append(event->object());
+}
+
+QString descriptionOf(QWidget *widget)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Description) : QStringLiteral("(no interface)");
+}
+
+} // namespace
 
 class AccessibilityTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void init();
     void controlsAreNamed_data();
     void controlsAreNamed();
     void focusIsVisibleOnEveryFocusableControl_data();
     void focusIsVisibleOnEveryFocusableControl();
+    void windowIsDescribedByItsTitle();
+    void refusalIsToldInWords_data();
+    void refusalIsToldInWords();
+    void refusalDescriptionStaysWithTheRed_data();
+    void refusalDescriptionStaysWithTheRed();
 };
+
+void AccessibilityTest::initTestCase()
+{
+    // Qt raises accessibility events only while a platform bridge has turned
+    // accessibility on, as it does when a screen reader listens; offscreen
+    // has no bridge, so the test turns it on and takes the events itself.
+    QAccessible::installUpdateHandler(recordDescriptionChange);
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    QVERIFY(QAccessible::isActive());
+}
+
+void AccessibilityTest::init()
+{
+    descriptionChanges().clear();
+}
 
 void AccessibilityTest::controlsAreNamed_data()
 {
@@ -76,6 +132,80 @@ void AccessibilityTest::focusIsVisibleOnEveryFocusableControl()
     QVERIFY(QApplication::focusWidget() != widget);
     const QImage unfocused = widget->grab().toImage();
     QVERIFY2(focused != unfocused, "the focused control looks the same as when it has no focus");
+}
+
+void AccessibilityTest::windowIsDescribedByItsTitle()
+{
+    Form1Fixture fixture;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(fixture.window());
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Form1"));
+    QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("Conversion  D M S => D.ddd"));
+}
+
+void AccessibilityTest::refusalIsToldInWords_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("minutes 75 refused") << 1 << "75" << true;
+    QTest::newRow("seconds 61 refused") << 2 << "61" << true;
+    QTest::newRow("minutes exactly 60 pass") << 1 << "60" << false;
+    QTest::newRow("negative minutes pass") << 1 << "-5" << false;
+    QTest::newRow("degrees 400 are never range-checked") << 0 << "400" << false;
+}
+
+void AccessibilityTest::refusalIsToldInWords()
+{
+    QFETCH(int, index);
+    QFETCH(QString, typed);
+    QFETCH(bool, refused);
+
+    Form1Fixture fixture;
+    fixture.type(index, typed);
+
+    for (int field = 0; field <= 2; ++field) {
+        const bool thisOne = refused && field == index;
+        QCOMPARE(descriptionOf(fixture.field(field)), thisOne ? refusalDescription : QString());
+        QCOMPARE(descriptionChanges().count(fixture.field(field)), thisOne ? 1 : 0);
+    }
+}
+
+void AccessibilityTest::refusalDescriptionStaysWithTheRed_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("text");   // typed after the keys
+
+    QTest::newRow("minutes corrected to 30") << "Text1(1)" << QKeySequence(QKeySequence::SelectAll) << "30";
+    QTest::newRow("degrees typed afterwards") << "Text1(0)" << QKeySequence() << "1";
+    QTest::newRow("Escape in the minutes field empties all") << "Text1(1)" << QKeySequence(Qt::Key_Escape) << "";
+    QTest::newRow("Escape in the result field resets the inputs") << "Text2" << QKeySequence(Qt::Key_Escape) << "";
+}
+
+void AccessibilityTest::refusalDescriptionStaysWithTheRed()
+{
+    QFETCH(QString, target);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, text);
+
+    Form1Fixture fixture;
+    QLineEdit *minutes = fixture.field(1);
+    fixture.type(1, QStringLiteral("75"));
+    QCOMPARE(descriptionChanges().count(minutes), 1);
+
+    auto *widget = fixture.window()->findChild<QWidget *>(target);
+    QVERIFY(widget);
+    widget->setFocus();
+    QTest::keySequence(widget, keys);
+    QTest::keyClicks(widget, text);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(minutes->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QCOMPARE(descriptionOf(minutes), refusalDescription);
+    // Neither taken back nor told again.
+    QCOMPARE(descriptionChanges().count(minutes), 1);
 }
 
 QTEST_MAIN(AccessibilityTest)
