@@ -3,6 +3,8 @@
 #include "runtime/fonts.h"
 #include "runtime/qstring_conversion.h"
 #include "runtime/form.h"
+#include "runtime/no_display.h"
+#include "runtime/platform_start_guard.h"
 
 #include <QApplication>
 #include <QFont>
@@ -42,7 +44,14 @@ void speakFrench(QApplication &application, QTranslator &translator)
 
 int run(int &argc, char **argv, const ProjectRecord &project)
 {
+    // Without a display Qt would abort with a core dump; say it in one line.
+    if (!displayNamed(argc, argv)) {
+        reportNoDisplay(project.name, NoDisplay::NoneNamed);
+        return 1;
+    }
+    PlatformStartGuard startGuard(project.name);
     QApplication application(argc, argv);
+    startGuard.release();
     describeApplication(project);
     QTranslator translator;
     speakFrench(application, translator);
