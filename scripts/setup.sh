@@ -18,6 +18,7 @@ test_packages=(
     clang libclang-rt-14-dev libbenchmark-dev
     weston qt6-wayland
     qt6-base-private-dev
+    dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 
 packages=("${run_packages[@]}")

@@ -1,0 +1,194 @@
+"""A screen reader's view of a refused value, over a real AT-SPI bus.
+
+Runs inside its own D-Bus session (see refusal_over_atspi.sh): starts an X
+server and the accessibility bus, starts the built program with Qt's AT-SPI
+bridge on, types 75 into the minutes field from outside as a user would,
+then checks over AT-SPI that the field's description changed, that a
+description-change event named the field, and that the window is described
+by its title line.
+
+Usage: refusal_over_atspi.py PATH/TO/dms2dd
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+# Hang guards only: each wait ends as soon as what it waits for is there.
+START_LIMIT = 30.0
+EVENT_LIMIT = 20.0
+
+REFUSAL = "Valeur refusée : supérieure à 60"
+TITLE_LINE = "Conversion  D M S => D.ddd"
+
+
+class Failure(Exception):
+    pass
+
+
+def start_x_server(processes):
+    """Starts Xvfb on a display it picks itself and returns that display."""
+    read_end, write_end = os.pipe()
+    processes.append(subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    os.close(write_end)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(read_end, 16)
+        if not chunk:
+            raise Failure("Xvfb ended before naming its display")
+        number += chunk
+    os.close(read_end)
+    return ":" + number.decode().strip()
+
+
+def wait_for_accessibility_bus():
+    """Waits until the session bus hands out the accessibility bus address."""
+    from gi.repository import Gio, GLib
+    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    deadline = time.monotonic() + START_LIMIT
+    while time.monotonic() < deadline:
+        try:
+            session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                              GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NONE, 2000, None)
+            return
+        except GLib.Error:
+            time.sleep(0.1)
+    raise Failure("the accessibility bus did not start")
+
+
+class Client:
+    """What a screen reader does: finds the program on the desktop, listens
+    for description changes and reads properties, all over AT-SPI."""
+
+    def __init__(self):
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, GLib
+        self.Atspi = Atspi
+        self.context = GLib.MainContext.default()
+        Atspi.init()
+        self.description_changes = []
+        self.listener = Atspi.EventListener.new(self.description_changes.append)
+        self.listener.register("object:property-change:accessible-description")
+
+    def pump(self, seconds):
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            while self.context.iteration(False):
+                pass
+            time.sleep(0.02)
+
+    def application(self, name):
+        deadline = time.monotonic() + START_LIMIT
+        while time.monotonic() < deadline:
+            desktop = self.Atspi.get_desktop(0)
+            for index in range(desktop.get_child_count()):
+                child = desktop.get_child_at_index(index)
+                if child is not None and child.get_name() == name:
+                    return child
+            self.pump(0.1)
+        raise Failure(f"no application named {name!r} on the AT-SPI desktop")
+
+    @staticmethod
+    def find(accessible, role, name):
+        """The first accessible under this one with that name and role (any role if None)."""
+        if accessible.get_name() == name and role in (None, accessible.get_role_name()):
+            return accessible
+        for index in range(accessible.get_child_count()):
+            found = Client.find(accessible.get_child_at_index(index), role, name)
+            if found is not None:
+                return found
+        return None
+
+    def control(self, root, role, name):
+        # The window fills in its children once it is shown.
+        deadline = time.monotonic() + START_LIMIT
+        while time.monotonic() < deadline:
+            found = self.find(root, role, name)
+            if found is not None:
+                return found
+            self.pump(0.1)
+        raise Failure(f"no {role or 'control'} named {name!r} in the window")
+
+    @staticmethod
+    def description(accessible):
+        # Asked of the program itself, not of the client's cache.
+        accessible.clear_cache()
+        return accessible.get_description()
+
+    def wait_for_description_change(self, field):
+        deadline = time.monotonic() + EVENT_LIMIT
+        while time.monotonic() < deadline:
+            for event in self.description_changes:
+                if event.source == field:
+                    return
+            self.pump(0.1)
+        seen = [event.source.get_name() for event in self.description_changes]
+        raise Failure(f"no description-change event from the minutes field (events from: {seen})")
+
+    def centre_on_screen(self, accessible):
+        extents = accessible.get_extents(self.Atspi.CoordType.SCREEN)
+        return extents.x + extents.width // 2, extents.y + extents.height // 2
+
+
+def expect(what, actual, expected):
+    if actual != expected:
+        raise Failure(f"{what}: {actual!r}, expected {expected!r}")
+    print(f"ok: {what}: {actual!r}")
+
+
+def check(program, processes):
+    os.environ["DISPLAY"] = start_x_server(processes)
+    processes.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    wait_for_accessibility_bus()
+    client = Client()
+
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                       QT_ACCESSIBILITY="1")
+    processes.append(subprocess.Popen([program], env=environment))
+
+    application = client.application("dms2dd")
+    window = client.control(application, None, "Form1")
+    expect("window description", client.description(window), TITLE_LINE)
+    fields = {name: client.control(window, "text", name) for name in ("Degrés", "Minutes", "Secondes")}
+    minutes = fields["Minutes"]
+    expect("minutes description before typing", client.description(minutes), "")
+
+    # Typed from outside, into the field where a user would click.
+    x, y = client.centre_on_screen(minutes)
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True, timeout=START_LIMIT)
+    subprocess.run(["xdotool", "type", "--delay", "50", "--", "75"], check=True, timeout=START_LIMIT)
+
+    client.wait_for_description_change(minutes)
+    expect("minutes text", minutes.get_text(0, -1), "75")
+    expect("minutes description after 75", client.description(minutes), REFUSAL)
+    expect("degrees description", client.description(fields["Degrés"]), "")
+    expect("seconds description", client.description(fields["Secondes"]), "")
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    processes = []
+    try:
+        check(program, processes)
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        return 1
+    finally:
+        for process in reversed(processes):
+            process.terminate()
+            try:
+                process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+    print("PASS: the refusal is read back over AT-SPI")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
