@@ -69,8 +69,11 @@ void TextBox::setForeColor(Colour colour)
 
 void TextBox::setDescription(const Text &description)
 {
-    // QWidget raises DescriptionChanged itself, and only on a real change.
-    m_edit->setAccessibleDescription(toQString(description));
+    // QWidget raises DescriptionChanged on every call; listeners hear only
+    // a real change.
+    const QString newDescription = toQString(description);
+    if (newDescription != m_edit->accessibleDescription())
+        m_edit->setAccessibleDescription(newDescription);
 }
 
 void TextBox::onChange(ChangeHandler handler)

@@ -31,7 +31,7 @@ public:
     void setBackColor(Colour colour);
     void setForeColor(Colour colour);
     // What a screen reader tells about the field besides its name; clients
-    // listening are told when it changes.
+    // listening are told when it changes, and only then.
     void setDescription(const Text &description);
 
     void onChange(ChangeHandler handler);

@@ -151,6 +151,7 @@ void AccessibilityTest::refusalIsToldInWords_data()
 
     QTest::newRow("minutes 75 refused") << 1 << "75" << true;
     QTest::newRow("seconds 61 refused") << 2 << "61" << true;
+    QTest::newRow("minutes refused twice in a row, told once") << 1 << "755" << true;
     QTest::newRow("minutes exactly 60 pass") << 1 << "60" << false;
     QTest::newRow("negative minutes pass") << 1 << "-5" << false;
     QTest::newRow("degrees 400 are never range-checked") << 0 << "400" << false;
