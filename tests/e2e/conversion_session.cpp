@@ -91,31 +91,6 @@ bool ConversionSession::start(const SessionOptions &options)
     return toolFailed ? false : m_x.fail(QStringLiteral("no window named Form1 appeared"));
 }
 
-bool ConversionSession::click(Control control)
-{
-    return paced(m_x.click(m_windowId, deviceGeometry(control).center()));
-}
-
-bool ConversionSession::clickBackground()
-{
-    return paced(m_x.click(m_windowId, devicePoint(logicalBackgroundPoint)));
-}
-
-bool ConversionSession::type(const QString &text)
-{
-    return paced(m_x.type(text));
-}
-
-bool ConversionSession::key(const QString &keys)
-{
-    return paced(m_x.key(keys));
-}
-
-bool ConversionSession::offer(const QString &text)
-{
-    return m_x.offer(text);
-}
-
 bool ConversionSession::perform(const QStringList &steps)
 {
     for (const QString &step : steps) {
@@ -129,19 +104,25 @@ bool ConversionSession::performStep(const QString &step)
 {
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
     const QString argument = step.section(QLatin1Char(' '), 1);
-    if (step == QStringLiteral("click background"))
-        return clickBackground();
-    if (verb == QStringLiteral("click")) {
-        const auto control = controlNamed(argument);
-        return control ? click(*control) : m_x.fail(QStringLiteral("no control named \"%1\"").arg(argument));
-    }
-    if (verb == QStringLiteral("type"))
-        return type(argument);
-    if (verb == QStringLiteral("key"))
-        return key(argument);
     if (verb == QStringLiteral("offer"))
         return offer(argument);
-    return m_x.fail(QStringLiteral("unknown step"));
+    bool done = false;
+    if (step == QStringLiteral("click background")) {
+        done = m_x.click(m_windowId, devicePoint(logicalBackgroundPoint));
+    } else if (verb == QStringLiteral("click")) {
+        const auto control = controlNamed(argument);
+        if (!control)
+            return m_x.fail(QStringLiteral("no control named \"%1\"").arg(argument));
+        done = m_x.click(m_windowId, deviceGeometry(*control).center());
+    } else if (verb == QStringLiteral("type")) {
+        done = m_x.type(argument);
+    } else if (verb == QStringLiteral("key")) {
+        done = m_x.key(argument);
+    } else {
+        return m_x.fail(QStringLiteral("unknown step"));
+    }
+    QTest::qWait(static_cast<int>(personPace().count()));
+    return done;
 }
 
 QString ConversionSession::clipboardOnceItHolds(const QString &expected)
@@ -184,12 +165,6 @@ QString ConversionSession::programOutput()
 {
     m_output += m_program.readAll();
     return QString::fromUtf8(m_output);
-}
-
-bool ConversionSession::paced(bool done)
-{
-    QTest::qWait(static_cast<int>(personPace().count()));
-    return done;
 }
 
 void ConversionSession::keepEvidence()

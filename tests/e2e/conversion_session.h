@@ -46,24 +46,20 @@ public:
 
     bool start(const SessionOptions &options);
 
-    // A person's actions. Each is followed by the person's pace.
-    bool click(Control control);
-    // A click on the bare window background, as a person clicks a window to
-    // bring it forward: with no window manager, that is what makes it the
-    // active window without moving the focus inside it.
-    bool clickBackground();
-    bool type(const QString &text);
-    bool key(const QString &keys);
-    // Puts text on the clipboard as another program would.
-    bool offer(const QString &text);
-
-    // Carries out the steps in turn, each written as a person's action, and
-    // stops at the first that fails, naming it:
-    //   "click degrees|minutes|seconds|result|copier|caption|background"
+    // Carries out the steps in turn, each written as a person's action and
+    // followed by the person's pace, and stops at the first that fails,
+    // naming it:
+    //   "click degrees|minutes|seconds|result|copier|caption"
+    //   "click background" a click on bare background, as a person clicks a
+    //                      window to bring it forward: with no window
+    //                      manager, that makes it the active window without
+    //                      moving the focus inside it
     //   "type <text>"      the rest of the line, spaces included
     //   "key <keys>"       an X key name or chord: "Return", "ctrl+v"
     //   "offer <text>"     another program puts text on the clipboard
     bool perform(const QStringList &steps);
+    // The "offer" step alone.
+    bool offer(const QString &text) { return m_x.offer(text); }
 
     // Reads the clipboard until it holds expected, within the clipboard
     // limit; returns the last text read.
@@ -84,7 +80,6 @@ public:
 
 private:
     bool performStep(const QString &step);
-    bool paced(bool done);
     void keepEvidence();
 
     QTemporaryDir m_runtimeDir;
