@@ -1,8 +1,9 @@
 #include "conversion_session.h"
 
-#include "e2e_environment.h"
-#include "e2e_timing.h"
-#include "polling.h"
+#include "e2e_run.h"
+
+#include "runtime/twips.h"
+#include "window/form1_description.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -10,7 +11,7 @@
 namespace e2e {
 namespace {
 
-constexpr QSize screenSize{1024, 768};
+using runtime::pixelsFromTwips;
 
 // Only the settings of this session reach the program: no display, scale
 // or platform of the machine the tests run on.
@@ -25,12 +26,24 @@ QProcessEnvironment programEnvironment(QProcessEnvironment environment, const Se
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     environment.insert(QStringLiteral("LC_ALL"), options.locale);
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    environment.insert(options.environment);
     return environment;
 }
 
 } // namespace
 
-ConversionSession::ConversionSession() = default;
+QSize logicalClientSize()
+{
+    return {pixelsFromTwips(window::form1Description.clientWidth),
+            pixelsFromTwips(window::form1Description.clientHeight)};
+}
+
+QRect logicalGeometry(Control control)
+{
+    const runtime::ControlDescription &described = describedControl(control);
+    return {pixelsFromTwips(described.left), pixelsFromTwips(described.top), pixelsFromTwips(described.width),
+            pixelsFromTwips(described.height)};
+}
 
 ConversionSession::~ConversionSession()
 {
@@ -40,8 +53,7 @@ ConversionSession::~ConversionSession()
         m_program.kill();
         m_program.waitForFinished(static_cast<int>(endLimit.count()));
     }
-    m_clipboard.reset();
-    // m_server ends the X server as it goes.
+    // m_x ends the X server and the clipboard's owners as it goes.
 }
 
 bool ConversionSession::start(const SessionOptions &options)
@@ -49,73 +61,73 @@ bool ConversionSession::start(const SessionOptions &options)
     m_scale = options.scale;
     const QString program = programPath();
     if (program.isEmpty())
-        return fail(QStringLiteral("DMS2DD_E2E_APP does not name the dms2dd to test"));
+        return m_x.fail(QStringLiteral("DMS2DD_E2E_APP does not name the dms2dd to test"));
     if (!m_runtimeDir.isValid())
-        return fail(QStringLiteral("no private runtime directory: ") + m_runtimeDir.errorString());
-    QString error;
-    if (!m_server.start(screenSize, &error))
-        return fail(error);
-    const QProcessEnvironment tools = m_server.toolEnvironment();
-    m_input.emplace(tools);
-    m_screen.emplace(tools);
-    m_clipboard = std::make_unique<XClipboard>(tools);
+        return m_x.fail(QStringLiteral("no private runtime directory: ") + m_runtimeDir.errorString());
+    if (!m_x.start())
+        return false;
 
-    m_program.setProcessEnvironment(programEnvironment(tools, options, m_runtimeDir.path()));
+    m_program.setProcessEnvironment(programEnvironment(m_x.environment(), options, m_runtimeDir.path()));
     m_program.setProcessChannelMode(QProcess::MergedChannels);
     m_program.start(program, {});
     if (!m_program.waitForStarted(static_cast<int>(windowLimit.count())))
-        return fail(program + QStringLiteral(" could not be started: ") + m_program.errorString());
+        return m_x.fail(program + QStringLiteral(" could not be started: ") + m_program.errorString());
 
+    bool toolFailed = false;
     waitUntil(
         [&] {
-            if (!isRunning() || !error.isEmpty())
+            if (!isRunning())
                 return true;
-            const auto found = m_screen->findWindow(m_program.processId(), QStringLiteral("^Form1$"), &error);
+            const auto found = m_x.findWindow(m_program.processId(), QStringLiteral("^Form1$"));
             m_windowId = found.value_or(QString());
-            return found.has_value();
+            toolFailed = !found && *m_x.failure() != '\0';
+            return found.has_value() || toolFailed;
         },
         windowLimit);
     if (!m_windowId.isEmpty())
         return true;
     if (!isRunning())
-        return fail(QStringLiteral("dms2dd ended before showing its window:\n") + programOutput());
-    return fail(error.isEmpty() ? QStringLiteral("no window named Form1 appeared") : error);
+        return m_x.fail(QStringLiteral("dms2dd ended before showing its window:\n") + programOutput());
+    return toolFailed ? false : m_x.fail(QStringLiteral("no window named Form1 appeared"));
 }
 
-bool ConversionSession::click(Control control)
+bool ConversionSession::perform(const QStringList &steps)
 {
-    QString error;
-    const QPoint centre = deviceGeometry(control).center();
-    return paced(m_input->click(m_windowId, centre, &error) || fail(error));
+    for (const QString &step : steps) {
+        if (!performStep(step))
+            return m_x.fail(step + QStringLiteral(": ") + QString::fromUtf8(m_x.failure()));
+    }
+    return true;
 }
 
-bool ConversionSession::clickBackground()
+bool ConversionSession::performStep(const QString &step)
 {
-    QString error;
-    return paced(m_input->click(m_windowId, devicePoint(logicalBackgroundPoint), &error) || fail(error));
+    const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    const QString argument = step.section(QLatin1Char(' '), 1);
+    if (verb == QStringLiteral("offer"))
+        return offer(argument);
+    bool done = false;
+    if (step == QStringLiteral("click background")) {
+        done = m_x.click(m_windowId, devicePoint(logicalBackgroundPoint));
+    } else if (verb == QStringLiteral("click")) {
+        const auto control = controlNamed(argument);
+        if (!control)
+            return m_x.fail(QStringLiteral("no control named \"%1\"").arg(argument));
+        done = m_x.click(m_windowId, deviceGeometry(*control).center());
+    } else if (verb == QStringLiteral("type")) {
+        done = m_x.type(argument);
+    } else if (verb == QStringLiteral("key")) {
+        done = m_x.key(argument);
+    } else {
+        return m_x.fail(QStringLiteral("unknown step"));
+    }
+    QTest::qWait(static_cast<int>(personPace().count()));
+    return done;
 }
 
-bool ConversionSession::type(const QString &text)
+QString ConversionSession::clipboardOnceItHolds(const QString &expected)
 {
-    QString error;
-    return paced(m_input->type(text, &error) || fail(error));
-}
-
-bool ConversionSession::key(const QString &keys)
-{
-    QString error;
-    return paced(m_input->key(keys, &error) || fail(error));
-}
-
-bool ConversionSession::offer(const QString &text)
-{
-    QString error;
-    return m_clipboard->offer(text, &error) || fail(error);
-}
-
-QString ConversionSession::clipboardOnceItHolds(const QString &expected) const
-{
-    return m_clipboard->waitFor(expected, clipboardLimit);
+    return m_x.clipboardOnceItHolds(expected, clipboardLimit);
 }
 
 bool ConversionSession::isRunning() const
@@ -125,29 +137,17 @@ bool ConversionSession::isRunning() const
 
 std::optional<WindowState> ConversionSession::windowState()
 {
-    QString error;
-    auto state = m_screen->windowState(m_windowId, &error);
-    if (!state)
-        fail(error);
-    return state;
+    return m_x.windowState(m_windowId);
 }
 
 std::optional<QString> ConversionSession::windowProperty(const QString &name)
 {
-    QString error;
-    auto value = m_screen->property(m_windowId, name, &error);
-    if (!value)
-        fail(error);
-    return value;
+    return m_x.windowProperty(m_windowId, name);
 }
 
 std::optional<QImage> ConversionSession::screenshot()
 {
-    QString error;
-    auto image = m_screen->screenshot(&error);
-    if (!image)
-        fail(error);
-    return image;
+    return m_x.screenshot();
 }
 
 QRect ConversionSession::deviceGeometry(Control control) const
@@ -167,27 +167,14 @@ QString ConversionSession::programOutput()
     return QString::fromUtf8(m_output);
 }
 
-bool ConversionSession::fail(const QString &why)
-{
-    m_failure = why.toUtf8();
-    return false;
-}
-
-bool ConversionSession::paced(bool done)
-{
-    QTest::qWait(static_cast<int>(personPace().count()));
-    return done;
-}
-
 void ConversionSession::keepEvidence()
 {
     const QString output = programOutput();
     if (!output.isEmpty())
         qWarning("dms2dd wrote:\n%s", qPrintable(output));
-    if (!m_screen)
+    if (m_x.display().isEmpty())
         return;
-    QString error;
-    const auto image = m_screen->screenshot(&error);
+    const auto image = m_x.screenshot();
     if (!image)
         return;
     QString name = QStringLiteral("failed-%1-%2.png")

@@ -1,25 +1,33 @@
 #pragma once
 
-#include "form1_layout.h"
-#include "x_clipboard.h"
-#include "x_input.h"
-#include "x_screen.h"
-#include "xvfb_server.h"
+#include "control.h"
+#include "x_session.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
 #include <QTemporaryDir>
 
-#include <memory>
 #include <optional>
 
 namespace e2e {
+
+// The window's client area and where a control sits in it, in logical
+// pixels (the device pixels at scale 1), as its description lays them out.
+QSize logicalClientSize();
+QRect logicalGeometry(Control control);
+
+// A point of bare window background, away from every control and label.
+inline constexpr QPoint logicalBackgroundPoint{168, 100};
 
 struct SessionOptions
 {
     QString locale = QStringLiteral("C");
     int scale = 1;   // QT_SCALE_FACTOR
+    // More variables for the program, set over the session's own.
+    QProcessEnvironment environment = {};
 };
 
 // One run of the built dms2dd as a person meets it: a private X server with
@@ -31,27 +39,31 @@ struct SessionOptions
 class ConversionSession
 {
 public:
-    ConversionSession();
+    ConversionSession() = default;
     ~ConversionSession();
     ConversionSession(const ConversionSession &) = delete;
     ConversionSession &operator=(const ConversionSession &) = delete;
 
     bool start(const SessionOptions &options);
 
-    // A person's actions. Each is followed by the person's pace.
-    bool click(Control control);
-    // A click on the bare window background, as a person clicks a window to
-    // bring it forward: with no window manager, that is what makes it the
-    // active window without moving the focus inside it.
-    bool clickBackground();
-    bool type(const QString &text);
-    bool key(const QString &keys);
-    // Puts text on the clipboard as another program would.
-    bool offer(const QString &text);
+    // Carries out the steps in turn, each written as a person's action and
+    // followed by the person's pace, and stops at the first that fails,
+    // naming it:
+    //   "click degrees|minutes|seconds|result|copier|caption"
+    //   "click background" a click on bare background, as a person clicks a
+    //                      window to bring it forward: with no window
+    //                      manager, that makes it the active window without
+    //                      moving the focus inside it
+    //   "type <text>"      the rest of the line, spaces included
+    //   "key <keys>"       an X key name or chord: "Return", "ctrl+v"
+    //   "offer <text>"     another program puts text on the clipboard
+    bool perform(const QStringList &steps);
+    // The "offer" step alone.
+    bool offer(const QString &text) { return m_x.offer(text); }
 
     // Reads the clipboard until it holds expected, within the clipboard
     // limit; returns the last text read.
-    QString clipboardOnceItHolds(const QString &expected) const;
+    QString clipboardOnceItHolds(const QString &expected);
 
     bool isRunning() const;
     std::optional<WindowState> windowState();
@@ -62,23 +74,20 @@ public:
     QPoint devicePoint(QPoint logical) const;
     QString programOutput();
 
-    const char *failure() const { return m_failure.constData(); }
+    // The display, for checks of their own with its tools.
+    XSession &x() { return m_x; }
+    const char *failure() const { return m_x.failure(); }
 
 private:
-    bool fail(const QString &why);
-    bool paced(bool done);
+    bool performStep(const QString &step);
     void keepEvidence();
 
     QTemporaryDir m_runtimeDir;
-    XvfbServer m_server;
-    std::optional<XInput> m_input;
-    std::optional<XScreen> m_screen;
-    std::unique_ptr<XClipboard> m_clipboard;
+    XSession m_x;
     QProcess m_program;
     QString m_windowId;
     int m_scale = 1;
     QByteArray m_output;
-    QByteArray m_failure;
 };
 
 } // namespace e2e

@@ -1,11 +1,8 @@
 // The built dms2dd opens its window on a real X server and keeps running.
 
 #include "conversion_session.h"
-#include "e2e_environment.h"
-#include "e2e_timing.h"
-#include "polling.h"
+#include "e2e_run.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace e2e;
@@ -26,7 +23,7 @@ void SmokeTest::opensItsFixedSizeWindowAndKeepsRunning()
     const auto state = session.windowState();
     QVERIFY2(state, session.failure());
     QVERIFY(state->viewable);
-    QCOMPARE(state->geometry.size(), logicalClientSize);
+    QCOMPARE(state->geometry.size(), logicalClientSize());
 
     // A window manager reads the fixed size from the size hints.
     const auto hints = session.windowProperty(QStringLiteral("WM_NORMAL_HINTS"));

@@ -2,9 +2,7 @@
 // the compositor and gets drawn, the platform plugin raises no complaint,
 // and SIGTERM ends it.
 
-#include "e2e_environment.h"
-#include "e2e_timing.h"
-#include "polling.h"
+#include "e2e_run.h"
 #include "weston_server.h"
 
 #include <QProcess>

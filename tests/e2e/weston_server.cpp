@@ -1,8 +1,6 @@
 #include "weston_server.h"
 
-#include "command.h"
-#include "e2e_timing.h"
-#include "polling.h"
+#include "e2e_run.h"
 
 #include <QCoreApplication>
 #include <QDir>

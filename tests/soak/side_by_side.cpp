@@ -3,6 +3,7 @@
 #include "window_driver.h"
 #include "window_model.h"
 
+#include "decimal_separator.h"
 #include "form1_fixture.h"
 #include "runtime/beep.h"
 

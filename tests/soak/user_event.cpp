@@ -56,19 +56,6 @@ QString visible(const QString &text)
     return '"' + shown + '"';
 }
 
-QString nameOf(Control control)
-{
-    switch (control) {
-    case Control::Degrees: return QStringLiteral("Text1(0)");
-    case Control::Minutes: return QStringLiteral("Text1(1)");
-    case Control::Seconds: return QStringLiteral("Text1(2)");
-    case Control::Result: return QStringLiteral("Text2");
-    case Control::Copier: return QStringLiteral("Command1");
-    case Control::Caption: return QStringLiteral("Label3");
-    }
-    return {};
-}
-
 } // namespace
 
 UserEvent randomUserEvent(RandomSource &random)
@@ -125,7 +112,7 @@ QString describe(const UserEvent &event)
         return event.pasteCurrent ? QStringLiteral("Ctrl+V (clipboard as it is)")
                                   : QStringLiteral("copy %1 elsewhere, Ctrl+V").arg(visible(event.text));
     case UserEvent::Kind::Click:
-        return QStringLiteral("click %1 at %2/1000 of its width").arg(nameOf(event.control)).arg(event.permille);
+        return QStringLiteral("click %1 at %2/1000 of its width").arg(objectNameOf(event.control)).arg(event.permille);
     }
     return {};
 }

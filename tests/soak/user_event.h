@@ -1,12 +1,11 @@
 #pragma once
 
+#include "control.h"
+
 #include <QChar>
 #include <QString>
 
 class RandomSource;
-
-// Controls as the soak names them, in the window's focus order.
-enum class Control { Degrees, Minutes, Seconds, Result, Copier, Caption };
 
 // One thing a user does to the window.
 struct UserEvent

@@ -4,22 +4,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 QWidget *widgetOf(const Form1Fixture &fixture, Control control)
 {
-    switch (control) {
-    case Control::Degrees: return fixture.field(0);
-    case Control::Minutes: return fixture.field(1);
-    case Control::Seconds: return fixture.field(2);
-    case Control::Result: return fixture.result();
-    case Control::Copier: return fixture.copyButton();
-    case Control::Caption: return fixture.label(QStringLiteral("Label3"));
-    }
-    return nullptr;
+    return fixture.window()->findChild<QWidget *>(objectNameOf(control));
 }
 
 namespace {

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 
@@ -65,9 +64,4 @@ void Form1Fixture::typeAll(const QString &degrees, const QString &minutes, const
     type(0, degrees);
     type(1, minutes);
     type(2, seconds);
-}
-
-QString systemDecimalSeparator()
-{
-    return QLocale::system().decimalPoint();
 }

@@ -42,6 +42,3 @@ private:
     std::unique_ptr<window::Form1> m_form;
     std::vector<QString> m_errors;
 };
-
-// The decimal separator the system locale of this run uses.
-QString systemDecimalSeparator();

@@ -1,6 +1,7 @@
 // "Copier": the result field's text goes to the clipboard as plain text,
 // exactly as it stands, and nothing in the window changes.
 
+#include "decimal_separator.h"
 #include "form1_fixture.h"
 
 #include <QApplication>

@@ -9,6 +9,7 @@
 //     C1 controls (U+0080 to U+009F), and keeps format characters such as
 //     the right-to-left mark and override.
 
+#include "decimal_separator.h"
 #include "form1_fixture.h"
 
 #include "number/number_text.h"
@@ -96,11 +97,6 @@ std::vector<HostileCase> hostileCases()
     };
 }
 
-std::string_view separatorOfThisRun()
-{
-    return systemDecimalSeparator() == QStringLiteral(",") ? std::string_view(",") : std::string_view(".");
-}
-
 // What the result field must show with `value` in `field` and the start
 // texts in the other two.
 QString expectedResult(int field, double value)
@@ -110,7 +106,7 @@ QString expectedResult(int field, double value)
     const double sum = values[0] + (1.0 / 60.0) * values[1] + (1.0 / 3600.0) * values[2];
     if (!std::isfinite(sum))
         return overflowText;
-    return QString::fromStdString(number::numberText(sum, separatorOfThisRun()));
+    return QString::fromStdString(number::numberText(sum, systemDecimalSeparator().toStdString()));
 }
 
 void fillStartTexts(const Form1Fixture &fixture)

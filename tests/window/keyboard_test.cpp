@@ -1,6 +1,7 @@
 // Enter and Escape in the fields: the queued Tab that moves the focus on,
 // and the clearing that Escape does.
 
+#include "decimal_separator.h"
 #include "form1_fixture.h"
 
 #include <QApplication>

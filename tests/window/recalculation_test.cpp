@@ -3,6 +3,7 @@
 // French locale and once under C: expected texts are written with "." and
 // take the run's separator.
 
+#include "decimal_separator.h"
 #include "form1_fixture.h"
 
 #include "runtime/beep.h"
@@ -14,11 +15,6 @@ namespace {
 
 const QColor red(255, 0, 0);
 const QString overflowText = QStringLiteral("D\u00e9passement de capacit\u00e9");
-
-QString localised(QString expected)
-{
-    return expected.replace(QLatin1Char('.'), systemDecimalSeparator());
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // The window as it opens: its controls, its start-up state, and the reset
 // that start-up and Escape share.
 
+#include "decimal_separator.h"
 #include "form1_fixture.h"
 
 #include <QApplication>
