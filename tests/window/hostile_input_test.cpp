@@ -96,9 +96,9 @@ std::vector<HostileCase> hostileCases()
     };
 }
 
-std::string_view separatorOfThisRun()
+char separatorOfThisRun()
 {
-    return systemDecimalSeparator() == QStringLiteral(",") ? std::string_view(",") : std::string_view(".");
+    return systemDecimalSeparator() == QStringLiteral(",") ? ',' : '.';
 }
 
 // What the result field must show with `value` in `field` and the start
