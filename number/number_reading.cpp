@@ -46,35 +46,34 @@ double readNormalised(const char* p, const char* end)
     p = skipBlanks(p, end);
     const bool negative = takeSign(p, end);
 
-    std::string number; // the prefix as std::from_chars reads it, sign apart
-    std::size_t separator = std::string::npos;
-    for (; p != end; ++p) {
-        if (isDigit(*p)) {
-            number += *p;
-        } else if ((*p == '.' || *p == ',') && separator == std::string::npos) {
-            separator = number.size();
-            number += '.';
-        } else {
-            break;
-        }
+    const char* const mantissa = p;
+    const char* separator = nullptr;
+    for (; p != end && (isDigit(*p) || ((*p == '.' || *p == ',') && separator == nullptr)); ++p) {
+        if (!isDigit(*p))
+            separator = p;
     }
-    if (number.find_first_of("0123456789") == std::string::npos)
-        return 0.0; // no prefix: "", "-", ".", "e5", "--5", "inf"...
-    const std::size_t integerDigits = separator == std::string::npos ? number.size() : separator;
-    const std::size_t firstNonZero = number.find_first_not_of("0.");
+    const std::size_t integerDigits = static_cast<std::size_t>((separator != nullptr ? separator : p) - mantissa);
+    if (p - mantissa == (separator != nullptr ? 1 : 0))
+        return 0.0; // no digit: "", "-", ".", "e5", "--5", "inf"...
+
+    // The prefix as std::from_chars reads it, sign apart.
+    std::string number(mantissa, p);
+    if (separator != nullptr)
+        number[integerDigits] = '.';
 
     // The exponent only when complete: 'e' or 'E', a sign or none, digits.
     std::int64_t exponent = 0;
     if (p != end && (*p == 'e' || *p == 'E')) {
-        const char* q = p + 1;
-        const bool exponentNegative = takeSign(q, end);
-        if (q != end && isDigit(*q)) {
+        const char* digits = p + 1;
+        const bool exponentNegative = takeSign(digits, end);
+        const char* q = digits;
+        while (q != end && isDigit(*q))
+            ++q;
+        if (q != digits) {
             number += exponentNegative ? "e-" : "e";
-            for (; q != end && isDigit(*q); ++q) {
-                number += *q;
-                if (exponent < kExponentCap)
-                    exponent = exponent * 10 + (*q - '0');
-            }
+            number.append(digits, q);
+            if (std::from_chars(digits, q, exponent).ec != std::errc() || exponent > kExponentCap)
+                exponent = kExponentCap;
             exponent = exponentNegative ? -exponent : exponent;
         }
     }
@@ -85,6 +84,7 @@ double readNormalised(const char* p, const char* end)
     if (ec == std::errc::result_out_of_range) {
         // The number is 0.d1d2... x 10^scale, with d1 its first non-zero
         // digit: far above zero for an overflow, far below for an underflow.
+        const std::size_t firstNonZero = number.find_first_not_of("0.");
         const std::int64_t scale = firstNonZero < integerDigits
             ? static_cast<std::int64_t>(integerDigits - firstNonZero)
             : -static_cast<std::int64_t>(firstNonZero - integerDigits - 1);
