@@ -16,3 +16,7 @@ set_target_properties(startup_bench PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC O
 # Keystroke to result, offscreen.
 qt_add_executable(keystroke_bench keystroke_bench.cpp median.h)
 target_link_libraries(keystroke_bench PRIVATE dms2dd_window dms2dd_runtime Qt6::Widgets Qt6::Test)
+
+# A megabyte pasted into the degrees field, offscreen.
+qt_add_executable(paste_bench paste_bench.cpp median.h)
+target_link_libraries(paste_bench PRIVATE dms2dd_window dms2dd_runtime Qt6::Widgets Qt6::Test)
