@@ -41,7 +41,8 @@ bool takeSign(const char*& p, const char* end) noexcept
 // Far beyond the exponents of the doubles; the sum below stays within int64.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
-double readNormalised(const char* p, const char* end)
+// Any text: the accepted prefix is copied in the form std::from_chars reads.
+double readNormalized(const char* p, const char* end)
 {
     p = skipBlanks(p, end);
     const bool negative = takeSign(p, end);
@@ -112,7 +113,7 @@ double readNumber(std::string_view text) noexcept
         if (ec == std::errc() && (last == end || (*last != ',' && *last != 'e' && *last != 'E')))
             return negative ? -magnitude : magnitude;
     }
-    return readNormalised(text.data(), end);
+    return readNormalized(text.data(), end);
 }
 
 } // namespace number
