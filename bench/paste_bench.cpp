@@ -12,10 +12,9 @@
 // the rounds' medians and the median of the rounds' ratios.
 
 #include "median.h"
+#include "offscreen_session.h"
 
 #include "window/form1.h"
-
-#include "runtime/error_report.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -55,12 +54,7 @@ using Clock = std::chrono::steady_clock;
 
 double measureRound(QWidget *window, QLineEdit *edit, int pastes)
 {
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        std::fprintf(stderr, "the window did not become active\n");
-    edit->setFocus();
-    QCoreApplication::processEvents();
-
+    focusField(window, edit);
     const QString thirds = QStringLiteral("0,") + QString(megabyte, QLatin1Char('3'));
     const QString twoThirds = QStringLiteral("0,") + QString(megabyte, QLatin1Char('6'));
     std::vector<double> samples;
@@ -79,11 +73,7 @@ int main(int argc, char **argv)
     const int rounds = arguments.size() > 1 ? arguments[1].toInt() : defaultRounds;
     const int pastes = arguments.size() > 2 ? arguments[2].toInt() : defaultPastes;
 
-    // A modal message box would stall the run offscreen: say it and stop.
-    runtime::setErrorSink([](const runtime::ErrorReport &report) {
-        std::fprintf(stderr, "runtime error %d: %s\n", report.number, report.message.c_str());
-        std::exit(1);
-    });
+    stopOnRuntimeError();
 
     window::Form1 form;
     form.load();
