@@ -11,10 +11,9 @@
 // The timed work is typeOneKeystroke(), for callgrind's --toggle-collect.
 
 #include "median.h"
+#include "offscreen_session.h"
 
 #include "window/form1.h"
-
-#include "runtime/error_report.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -68,11 +67,7 @@ void watch(Subject &subject)
 
 double measureRound(Subject &subject, int keystrokes)
 {
-    subject.window->activateWindow();
-    if (!QTest::qWaitForWindowActive(subject.window))
-        std::fprintf(stderr, "the window did not become active\n");
-    subject.typedInto->setFocus();
-    QCoreApplication::processEvents();
+    focusField(subject.window, subject.typedInto);
 
     std::vector<double> samples;
     samples.reserve(static_cast<std::size_t>(keystrokes));
@@ -95,11 +90,7 @@ int main(int argc, char **argv)
     const int keystrokes = arguments.size() > 2 ? arguments[2].toInt() : defaultKeystrokes;
     const QString which = arguments.size() > 3 ? arguments[3] : QStringLiteral("both");
 
-    // A modal message box would stall the run offscreen: say it and stop.
-    runtime::setErrorSink([](const runtime::ErrorReport &report) {
-        std::fprintf(stderr, "runtime error %d: %s\n", report.number, report.message.c_str());
-        std::exit(1);
-    });
+    stopOnRuntimeError();
 
     window::Form1 form;
     form.load();

@@ -111,11 +111,11 @@ void fromCharsAll(benchmark::State& state)
 void numberText(benchmark::State& state)
 {
     const double value = values()[static_cast<std::size_t>(state.range(0))];
-    state.SetLabel(number::numberText(value, "."));
+    state.SetLabel(number::numberText(value, '.'));
     double v = value;
     for (auto _ : state) {
         benchmark::DoNotOptimize(v);
-        std::string text = number::numberText(v, ".");
+        std::string text = number::numberText(v, '.');
         benchmark::DoNotOptimize(text);
     }
 }
@@ -155,7 +155,7 @@ void numberTextAll(benchmark::State& state)
     const auto all = values();
     for (auto _ : state) {
         for (double value : all) {
-            std::string text = number::numberText(value, ",");
+            std::string text = number::numberText(value, ',');
             benchmark::DoNotOptimize(text);
         }
     }

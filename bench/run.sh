@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release and prints one table: each figure of the
 # program beside its floor, measured side by side in the same run, and the
-# ratio with the goal for it. Start-up and keystroke run both in every round:
-# their ratio is the median of the rounds' ratios. The number layer's is the
-# ratio of Google Benchmark's medians.
+# ratio with the goal for it. Start-up, keystroke and paste run both in every
+# round: their ratio is the median of the rounds' ratios. The number layer's
+# is the ratio of Google Benchmark's medians.
 #
-#   bench/run.sh             15 start-ups each, 15 keystroke rounds, 15 repetitions
+#   bench/run.sh             15 start-ups each, 15 keystroke and paste rounds, 15 repetitions
 #   RUNS=5 bench/run.sh      quicker, noisier
 #   BUILD_DIR=... bench/run.sh
 #
 # Start-up runs under an Xvfb of its own, stopped on exit (every run's figures
-# go to $BUILD_DIR/bench/startup_runs.log); the keystroke figure runs offscreen. Needs cmake, Qt 6, Google Benchmark and Xvfb
-# (scripts/setup.sh test installs them).
+# go to $BUILD_DIR/bench/startup_runs.log); the keystroke and paste figures
+# run offscreen. Needs cmake, Qt 6, Google Benchmark and Xvfb (scripts/setup.sh
+# test installs them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,9 +20,9 @@ build=${BUILD_DIR:-build-bench}
 runs=${RUNS:-15}
 jobs=$(nproc)
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DDMS2DD_BENCH=ON >/dev/null
 cmake --build "$build" -j"$jobs" \
-    --target bench_number startup_probe startup_floor startup_bench keystroke_bench >/dev/null
+    --target bench_number startup_probe startup_floor startup_bench keystroke_bench paste_bench >/dev/null
 
 work=$(mktemp -d)
 xvfb_pid=
@@ -62,6 +63,9 @@ env -u WAYLAND_DISPLAY DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb \
 echo "keystroke to result, $runs rounds..." >&2
 "$build/bench/keystroke_bench" "$runs" >>"$results"
 
+echo "megabyte paste, $runs rounds..." >&2
+"$build/bench/paste_bench" "$runs" >>"$results"
+
 echo "number reading and text form, $runs repetitions..." >&2
 "$build/bench/bench_number" \
     --benchmark_filter='^(readNumberAll|fromCharsAll|numberTextAll|toCharsAll)$' \
@@ -89,6 +93,7 @@ awk -F'|' '
         goal["start-up time (ms)"] = 1.10
         goal["start-up peak RSS (MiB)"] = 1.10
         goal["keystroke to result (us)"] = 1.5
+        goal["megabyte paste (ms)"] = 1.5
         goal["reading, all texts (ns)"] = 2
         goal["text form, all values (ns)"] = 1.5
         line = "------------------------------+----------+----------+-------+--------+-------"

@@ -126,7 +126,7 @@ void checkText(double x, const std::string& input)
     if (!std::isfinite(x))
         return;
     const double expected = reference::expectedReadBack(x);
-    for (const char* separator : {".", ","}) {
+    for (const char separator : {'.', ','}) {
         const std::string text = number::numberText(x, separator);
         const std::string expectedText = reference::referenceText(x, separator);
         if (text != expectedText)

@@ -102,7 +102,7 @@ Digits fifteenDigits(double magnitude, char* buffer) noexcept
 
 } // namespace
 
-std::string numberText(double value, std::string_view decimalSeparator)
+std::string numberText(double value, char decimalSeparator)
 {
     if (std::isnan(value))
         return "nan";
@@ -173,20 +173,9 @@ std::string numberText(double value, std::string_view decimalSeparator)
         *o++ = static_cast<char>('0' + magnitude % 10);
     }
 
-    const auto size = static_cast<std::size_t>(o - out);
-    if (separatorAt == nullptr)
-        return std::string(out, size);
-    if (decimalSeparator.size() == 1) {
-        out[separatorAt - out] = decimalSeparator[0];
-        return std::string(out, size);
-    }
-    const auto before = static_cast<std::size_t>(separatorAt - out);
-    std::string text;
-    text.reserve(size - 1 + decimalSeparator.size());
-    text.append(out, before);
-    text.append(decimalSeparator);
-    text.append(separatorAt + 1, size - before - 1);
-    return text;
+    if (separatorAt != nullptr)
+        out[separatorAt - out] = decimalSeparator;
+    return std::string(out, static_cast<std::size_t>(o - out));
 }
 
 } // namespace number

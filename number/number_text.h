@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace number {
 
@@ -9,7 +8,7 @@ namespace number {
 //
 //   - 15 significant digits, correctly rounded (std::to_chars), trailing
 //     zeros and a trailing separator removed, no digit grouping;
-//   - `decimalSeparator` between the integer and fractional digits ("." or ",");
+//   - `decimalSeparator` between the integer and fractional digits ('.' or ',');
 //   - zero, negative zero included, is "0";
 //   - exponent form when the decimal exponent (after rounding to 15 digits)
 //     is below -4 or at least 15: mantissa, 'E', sign, at least two digits.
@@ -28,6 +27,6 @@ namespace number {
 // shows them. For every finite value, readNumber() of the text gives back a
 // double equal to the value to 15 significant digits (for the largest
 // doubles above, to 15 digits rounded toward zero; for both zeros, +0).
-std::string numberText(double value, std::string_view decimalSeparator);
+std::string numberText(double value, char decimalSeparator);
 
 } // namespace number

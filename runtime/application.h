@@ -13,7 +13,7 @@ class Form;
 // starts it.
 struct ProjectRecord
 {
-    std::string_view name;           // application name, as on the command line
+    std::string_view name;           // application name, the command that starts it
     std::string_view desktopId;      // the desktop entry's id, without ".desktop"
     std::string_view version;        // "1.0.0.0"
     std::span<const std::string_view> iconFiles;   // resource paths, one per size

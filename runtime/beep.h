@@ -2,7 +2,7 @@
 
 namespace runtime {
 
-// Sounds the system's default beep (the platform's bell).
+// Sounds the system's default beep (the windowing system's bell).
 void beep();
 
 // How many beeps this process has sounded, so tests can hear them.

@@ -13,7 +13,7 @@ using Colour = std::uint32_t;
 inline constexpr Colour systemColourFlag = 0x80000000u;
 
 // The colour to draw with. A system colour index the table does not know
-// gives black, as an unknown index does on the original platform's forms.
+// gives black.
 QColor toQColor(Colour colour);
 
 } // namespace runtime

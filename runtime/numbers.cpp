@@ -10,10 +10,9 @@ namespace {
 
 // The reading only knows "." and ",": a locale with another separator gets
 // ".", so that whatever is shown reads back.
-std::string_view systemDecimalSeparator()
+char systemDecimalSeparator()
 {
-    const QString separator = QLocale::system().decimalPoint();
-    return separator == QStringLiteral(",") ? std::string_view(",") : std::string_view(".");
+    return QLocale::system().decimalPoint() == QStringLiteral(",") ? ',' : '.';
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 namespace runtime {
 
-// Stands in for the platform's scripting shell object: a handler creates one
-// when it needs it and it goes when the handler ends.
+// The scripting shell object, for synthesised keystrokes: a handler creates
+// one when it needs it and it goes when the handler ends.
 class ScriptShell
 {
 public:

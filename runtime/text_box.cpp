@@ -49,7 +49,7 @@ void TextBox::setText(const Text &text)
 {
     // QLineEdit emits textChanged, and so raises Change, before setText returns.
     m_edit->setText(QString::fromStdString(text));
-    // An assigned text is shown from its start, as the platform's text boxes do.
+    // An assigned text is shown from its start, not scrolled to its end.
     m_edit->setCursorPosition(0);
 }
 

@@ -13,7 +13,7 @@ std::string printfScientific(double x)
     return buffer;
 }
 
-std::string referenceText(double x, const std::string &separator)
+std::string referenceText(double x, char separator)
 {
     if (std::isnan(x))
         return "nan";

@@ -13,7 +13,7 @@ std::string printfScientific(double x);
 
 // The expected text form of x with the given separator ("nan", "inf" and
 // "-inf" for the non-finite values).
-std::string referenceText(double x, const std::string &separator);
+std::string referenceText(double x, char separator);
 
 // What the text of a finite x reads back as: x rounded to 15 significant
 // digits, or rounded toward zero where that would overflow; +0 for zeros.

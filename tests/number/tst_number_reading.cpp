@@ -1,8 +1,7 @@
 // Tests of number::readNumber(): the grammar of the accepted prefix, the
 // conversion (correct rounding, overflow and underflow, signed zeros) and
-// long texts, through each of its ways: the text as it is ('.' separator),
-// a 128-byte copy (',' separator), and the general scan (signs U+2212, out of
-// range, long texts with ',' cut to 800 digits and a sticky digit).
+// long texts, both as plain text ('.' separator, ASCII signs) and as text
+// that is normalized first (',' separator, signs U+2212, out of range).
 
 #include "number/number_reading.h"
 
@@ -343,7 +342,7 @@ void TestNumberReading::longDigitStrings()
     QVERIFY(reference > 3.3e299 && reference < 3.4e299);
     COMPARE_DOUBLE(read(withComma(big)), reference);
 
-    // Just around the length of the small buffer, with ','.
+    // Fractions of 100 to 160 digits with ','.
     for (std::size_t n = 100; n <= 160; ++n) {
         const std::string digits = "1," + std::string(n, '0') + "1";
         COMPARE_DOUBLE(read(digits), 1.0);
@@ -351,7 +350,7 @@ void TestNumberReading::longDigitStrings()
         const std::string half = "0,5" + std::string(n, '0') + "1e\xE2\x88\x92" "16";
         COMPARE_DOUBLE(read(half), 5e-17);
     }
-    // Integer parts around the size of that copy, with ','.
+    // Integer parts of 120 to 136 digits with ','.
     for (std::size_t n = 120; n <= 136; ++n) {
         const std::string integer(n, '7');
         double expected = 0.0;
@@ -362,8 +361,8 @@ void TestNumberReading::longDigitStrings()
         COMPARE_DOUBLE(read("-" + integer + ",25e-2"), read("-" + dotted + "e-2")); // ',' as '.'
     }
 
-    // Short numbers with ',' are read from a copy of at most 128 bytes of the
-    // text: an exponent across that limit must still be seen whole.
+    // An exponent after a mantissa of 110 to 135 digits with ',', followed by
+    // more text, is seen whole.
     const std::string garbage(300, 'x');
     for (std::size_t n = 110; n <= 135; ++n) {
         const std::string mantissa = "1," + std::string(n, '0');
@@ -410,8 +409,8 @@ void TestNumberReading::endsOfTheRange()
 }
 
 // Halfway points with the most significant digits a double's halfway point
-// can have (768), at the top of the lowest normal binade: the long path keeps
-// 800 digits and a sticky digit, which must be enough to round them right.
+// can have (768), at the top of the lowest normal binade: every one of them
+// counts in rounding them right.
 void TestNumberReading::halfwayPointsOfTheLowestBinade()
 {
     const std::uint64_t m = (std::uint64_t{1} << 54) - 3; // between 2^53-2 (even) and 2^53-1

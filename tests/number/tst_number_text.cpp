@@ -34,7 +34,7 @@ QByteArray show(double x)
     return QByteArray::number(x, 'g', 17);
 }
 
-QByteArray text(double value, const char* separator)
+QByteArray text(double value, char separator)
 {
     const std::string t = number::numberText(value, separator);
     return QByteArray(t.data(), static_cast<qsizetype>(t.size()));
@@ -54,7 +54,6 @@ private slots:
     void layout_data();
     void layout();
     void largestDoubles();
-    void anySeparator();
     void roundTrip_data();
     void roundTrip();
 };
@@ -62,116 +61,116 @@ private slots:
 void TestNumberText::layout_data()
 {
     QTest::addColumn<double>("value");
-    QTest::addColumn<QByteArray>("separator");
+    QTest::addColumn<char>("separator");
     QTest::addColumn<QByteArray>("expected");
 
     // The examples of number_text.h.
-    QTest::newRow("45.21") << 45.21 << QByteArray(".") << QByteArray("45.21");
-    QTest::newRow("0.5") << 0.5 << QByteArray(".") << QByteArray("0.5");
-    QTest::newRow("-9.5 ,") << -9.5 << QByteArray(",") << QByteArray("-9,5");
-    QTest::newRow("1e15") << 1e15 << QByteArray(".") << QByteArray("1E+15");
+    QTest::newRow("45.21") << 45.21 << '.' << QByteArray("45.21");
+    QTest::newRow("0.5") << 0.5 << '.' << QByteArray("0.5");
+    QTest::newRow("-9.5 ,") << -9.5 << ',' << QByteArray("-9,5");
+    QTest::newRow("1e15") << 1e15 << '.' << QByteArray("1E+15");
     QTest::newRow("2.77777777777778e-7 ,")
-        << 2.77777777777778e-7 << QByteArray(",") << QByteArray("2,77777777777778E-07");
-    QTest::newRow("123456789012345") << 123456789012345.0 << QByteArray(".") << QByteArray("123456789012345");
-    QTest::newRow("0.0001") << 0.0001 << QByteArray(".") << QByteArray("0.0001");
-    QTest::newRow("1e-5") << 1e-5 << QByteArray(".") << QByteArray("1E-05");
-    QTest::newRow("-1e100") << -1e100 << QByteArray(".") << QByteArray("-1E+100");
+        << 2.77777777777778e-7 << ',' << QByteArray("2,77777777777778E-07");
+    QTest::newRow("123456789012345") << 123456789012345.0 << '.' << QByteArray("123456789012345");
+    QTest::newRow("0.0001") << 0.0001 << '.' << QByteArray("0.0001");
+    QTest::newRow("1e-5") << 1e-5 << '.' << QByteArray("1E-05");
+    QTest::newRow("-1e100") << -1e100 << '.' << QByteArray("-1E+100");
 
     // Zeros, whatever the sign.
-    QTest::newRow("+0") << 0.0 << QByteArray(".") << QByteArray("0");
-    QTest::newRow("-0") << -0.0 << QByteArray(".") << QByteArray("0");
-    QTest::newRow("-0 ,") << -0.0 << QByteArray(",") << QByteArray("0");
+    QTest::newRow("+0") << 0.0 << '.' << QByteArray("0");
+    QTest::newRow("-0") << -0.0 << '.' << QByteArray("0");
+    QTest::newRow("-0 ,") << -0.0 << ',' << QByteArray("0");
 
     // Ordinary values.
-    QTest::newRow("1") << 1.0 << QByteArray(".") << QByteArray("1");
-    QTest::newRow("-1") << -1.0 << QByteArray(",") << QByteArray("-1");
-    QTest::newRow("60") << 60.0 << QByteArray(".") << QByteArray("60");
-    QTest::newRow("100") << 100.0 << QByteArray(".") << QByteArray("100");
-    QTest::newRow("120.5 ,") << 120.5 << QByteArray(",") << QByteArray("120,5");
-    QTest::newRow("0.1") << 0.1 << QByteArray(".") << QByteArray("0.1");
-    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << QByteArray(".") << QByteArray("0.3");
-    QTest::newRow("1/3") << 1.0 / 3.0 << QByteArray(".") << QByteArray("0.333333333333333");
-    QTest::newRow("2/3 ,") << 2.0 / 3.0 << QByteArray(",") << QByteArray("0,666666666666667");
+    QTest::newRow("1") << 1.0 << '.' << QByteArray("1");
+    QTest::newRow("-1") << -1.0 << ',' << QByteArray("-1");
+    QTest::newRow("60") << 60.0 << '.' << QByteArray("60");
+    QTest::newRow("100") << 100.0 << '.' << QByteArray("100");
+    QTest::newRow("120.5 ,") << 120.5 << ',' << QByteArray("120,5");
+    QTest::newRow("0.1") << 0.1 << '.' << QByteArray("0.1");
+    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << '.' << QByteArray("0.3");
+    QTest::newRow("1/3") << 1.0 / 3.0 << '.' << QByteArray("0.333333333333333");
+    QTest::newRow("2/3 ,") << 2.0 / 3.0 << ',' << QByteArray("0,666666666666667");
     QTest::newRow("-9.508333...")
-        << -(9.0 + 30.0 / 60.0 + 30.0 / 3600.0) << QByteArray(",") << QByteArray("-9,50833333333333");
-    QTest::newRow("1/3600") << 1.0 / 3600.0 << QByteArray(".") << QByteArray("0.000277777777777778");
-    QTest::newRow("359.999999999999") << 359.999999999999 << QByteArray(".") << QByteArray("359.999999999999");
+        << -(9.0 + 30.0 / 60.0 + 30.0 / 3600.0) << ',' << QByteArray("-9,50833333333333");
+    QTest::newRow("1/3600") << 1.0 / 3600.0 << '.' << QByteArray("0.000277777777777778");
+    QTest::newRow("359.999999999999") << 359.999999999999 << '.' << QByteArray("359.999999999999");
     QTest::newRow("359.9999999999999 rounds to 360")
-        << 359.9999999999999 << QByteArray(".") << QByteArray("360");
+        << 359.9999999999999 << '.' << QByteArray("360");
 
     // Around the lower boundary: exponent -4 is fixed, -5 is exponent form.
-    QTest::newRow("0.0001 ,") << 0.0001 << QByteArray(",") << QByteArray("0,0001");
-    QTest::newRow("0.00012345") << 0.00012345 << QByteArray(".") << QByteArray("0.00012345");
-    QTest::newRow("-0.000999") << -0.000999 << QByteArray(".") << QByteArray("-0.000999");
+    QTest::newRow("0.0001 ,") << 0.0001 << ',' << QByteArray("0,0001");
+    QTest::newRow("0.00012345") << 0.00012345 << '.' << QByteArray("0.00012345");
+    QTest::newRow("-0.000999") << -0.000999 << '.' << QByteArray("-0.000999");
     QTest::newRow("9.99999999999999e-5")
-        << 9.99999999999999e-5 << QByteArray(".") << QByteArray("9.99999999999999E-05");
+        << 9.99999999999999e-5 << '.' << QByteArray("9.99999999999999E-05");
     QTest::newRow("9.999999999999999e-5 rounds up to 0.0001")
-        << 9.999999999999999e-5 << QByteArray(".") << QByteArray("0.0001");
-    QTest::newRow("1.5e-5 ,") << 1.5e-5 << QByteArray(",") << QByteArray("1,5E-05");
-    QTest::newRow("1e-9") << 1e-9 << QByteArray(".") << QByteArray("1E-09");
-    QTest::newRow("1e-99") << 1e-99 << QByteArray(".") << QByteArray("1E-99");
-    QTest::newRow("1e-100") << 1e-100 << QByteArray(".") << QByteArray("1E-100");
+        << 9.999999999999999e-5 << '.' << QByteArray("0.0001");
+    QTest::newRow("1.5e-5 ,") << 1.5e-5 << ',' << QByteArray("1,5E-05");
+    QTest::newRow("1e-9") << 1e-9 << '.' << QByteArray("1E-09");
+    QTest::newRow("1e-99") << 1e-99 << '.' << QByteArray("1E-99");
+    QTest::newRow("1e-100") << 1e-100 << '.' << QByteArray("1E-100");
 
     // Around the upper boundary: exponent 14 is fixed, 15 is exponent form.
-    QTest::newRow("1e14") << 1e14 << QByteArray(".") << QByteArray("100000000000000");
-    QTest::newRow("-1e14") << -1e14 << QByteArray(".") << QByteArray("-100000000000000");
-    QTest::newRow("999999999999999") << 999999999999999.0 << QByteArray(".") << QByteArray("999999999999999");
+    QTest::newRow("1e14") << 1e14 << '.' << QByteArray("100000000000000");
+    QTest::newRow("-1e14") << -1e14 << '.' << QByteArray("-100000000000000");
+    QTest::newRow("999999999999999") << 999999999999999.0 << '.' << QByteArray("999999999999999");
     QTest::newRow("999999999999999.4")
-        << 999999999999999.4 << QByteArray(".") << QByteArray("999999999999999");
+        << 999999999999999.4 << '.' << QByteArray("999999999999999");
     QTest::newRow("9.999999999999999e14 carries into a new digit")
-        << 9.999999999999999e14 << QByteArray(".") << QByteArray("1E+15");
+        << 9.999999999999999e14 << '.' << QByteArray("1E+15");
     QTest::newRow("999999999999999.5 carries into a new digit")
-        << 999999999999999.5 << QByteArray(",") << QByteArray("1E+15");
+        << 999999999999999.5 << ',' << QByteArray("1E+15");
     QTest::newRow("123456789012345.6 rounds up")
-        << 123456789012345.6 << QByteArray(".") << QByteArray("123456789012346");
-    QTest::newRow("12345678901234.56") << 12345678901234.56 << QByteArray(",") << QByteArray("12345678901234,6");
+        << 123456789012345.6 << '.' << QByteArray("123456789012346");
+    QTest::newRow("12345678901234.56") << 12345678901234.56 << ',' << QByteArray("12345678901234,6");
     QTest::newRow("1234567890123456")
-        << 1234567890123456.0 << QByteArray(".") << QByteArray("1.23456789012346E+15");
-    QTest::newRow("1e21") << 1e21 << QByteArray(".") << QByteArray("1E+21");
-    QTest::newRow("1e99") << 1e99 << QByteArray(".") << QByteArray("1E+99");
-    QTest::newRow("-1.5e300 ,") << -1.5e300 << QByteArray(",") << QByteArray("-1,5E+300");
+        << 1234567890123456.0 << '.' << QByteArray("1.23456789012346E+15");
+    QTest::newRow("1e21") << 1e21 << '.' << QByteArray("1E+21");
+    QTest::newRow("1e99") << 1e99 << '.' << QByteArray("1E+99");
+    QTest::newRow("-1.5e300 ,") << -1.5e300 << ',' << QByteArray("-1,5E+300");
 
     // Ties of the exact binary value at the 15th digit go to even.
-    QTest::newRow("100000000000000.5") << 100000000000000.5 << QByteArray(".") << QByteArray("100000000000000");
-    QTest::newRow("100000000000001.5") << 100000000000001.5 << QByteArray(".") << QByteArray("100000000000002");
+    QTest::newRow("100000000000000.5") << 100000000000000.5 << '.' << QByteArray("100000000000000");
+    QTest::newRow("100000000000001.5") << 100000000000001.5 << '.' << QByteArray("100000000000002");
 
     // A shortest form of 16 digits ending in 5 lies on a 15-digit halfway
     // point: the exact binary value decides, above or below it.
     QTest::newRow("9.074409480408225e-5 is above its shortest form")
-        << 9.074409480408225e-5 << QByteArray(".") << QByteArray("9.07440948040823E-05");
+        << 9.074409480408225e-5 << '.' << QByteArray("9.07440948040823E-05");
     QTest::newRow("7.799573864519575e-5 is below its shortest form")
-        << 7.799573864519575e-5 << QByteArray(".") << QByteArray("7.79957386451957E-05");
+        << 7.799573864519575e-5 << '.' << QByteArray("7.79957386451957E-05");
     QTest::newRow("0.1000000000000005 is above its shortest form")
-        << 0.1000000000000005 << QByteArray(".") << QByteArray("0.100000000000001");
+        << 0.1000000000000005 << '.' << QByteArray("0.100000000000001");
 
     // The smallest magnitudes.
-    QTest::newRow("DBL_MIN") << DBL_MIN << QByteArray(".") << QByteArray("2.2250738585072E-308");
-    QTest::newRow("-DBL_MIN ,") << -DBL_MIN << QByteArray(",") << QByteArray("-2,2250738585072E-308");
+    QTest::newRow("DBL_MIN") << DBL_MIN << '.' << QByteArray("2.2250738585072E-308");
+    QTest::newRow("-DBL_MIN ,") << -DBL_MIN << ',' << QByteArray("-2,2250738585072E-308");
     QTest::newRow("largest subnormal")
-        << std::nextafter(DBL_MIN, 0.0) << QByteArray(".") << QByteArray("2.2250738585072E-308");
-    QTest::newRow("smallest subnormal") << std::nextafter(0.0, 1.0) << QByteArray(".")
+        << std::nextafter(DBL_MIN, 0.0) << '.' << QByteArray("2.2250738585072E-308");
+    QTest::newRow("smallest subnormal") << std::nextafter(0.0, 1.0) << '.'
                                         << QByteArray("4.94065645841247E-324");
-    QTest::newRow("-smallest subnormal") << std::nextafter(0.0, -1.0) << QByteArray(",")
+    QTest::newRow("-smallest subnormal") << std::nextafter(0.0, -1.0) << ','
                                          << QByteArray("-4,94065645841247E-324");
     QTest::newRow("subnormal with a 14-digit shortest form")
-        << 4.2669419142881944e-310 << QByteArray(".") << QByteArray("4.26694191428819E-310");
+        << 4.2669419142881944e-310 << '.' << QByteArray("4.26694191428819E-310");
     QTest::newRow("3 * smallest subnormal")
-        << 3 * std::nextafter(0.0, 1.0) << QByteArray(".") << QByteArray("1.48219693752374E-323");
+        << 3 * std::nextafter(0.0, 1.0) << '.' << QByteArray("1.48219693752374E-323");
 
     // Not shown by the window, but defined.
-    QTest::newRow("inf") << kInf << QByteArray(".") << QByteArray("inf");
-    QTest::newRow("-inf") << -kInf << QByteArray(",") << QByteArray("-inf");
-    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << QByteArray(".") << QByteArray("nan");
-    QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << QByteArray(".") << QByteArray("nan");
+    QTest::newRow("inf") << kInf << '.' << QByteArray("inf");
+    QTest::newRow("-inf") << -kInf << ',' << QByteArray("-inf");
+    QTest::newRow("nan") << std::numeric_limits<double>::quiet_NaN() << '.' << QByteArray("nan");
+    QTest::newRow("-nan") << -std::numeric_limits<double>::quiet_NaN() << '.' << QByteArray("nan");
 }
 
 void TestNumberText::layout()
 {
     QFETCH(double, value);
-    QFETCH(QByteArray, separator);
+    QFETCH(char, separator);
     QFETCH(QByteArray, expected);
-    QCOMPARE(text(value, separator.constData()), expected);
-    QCOMPARE(QByteArray::fromStdString(referenceText(value, separator.toStdString())), expected);
+    QCOMPARE(text(value, separator), expected);
+    QCOMPARE(QByteArray::fromStdString(referenceText(value, separator)), expected);
 }
 
 // The four largest doubles have a 15-digit rounding, 1.79769313486232e308,
@@ -181,27 +180,15 @@ void TestNumberText::largestDoubles()
 {
     double x = DBL_MAX;
     for (int i = 0; i < 5; ++i, x = std::nextafter(x, 0.0)) {
-        QCOMPARE(text(x, "."), QByteArray("1.79769313486231E+308"));
-        QCOMPARE(text(-x, ","), QByteArray("-1,79769313486231E+308"));
-        QVERIFY(same(number::readNumber(number::numberText(x, ".")), 1.79769313486231e308));
-        QVERIFY(same(number::readNumber(number::numberText(-x, ",")), -1.79769313486231e308));
+        QCOMPARE(text(x, '.'), QByteArray("1.79769313486231E+308"));
+        QCOMPARE(text(-x, ','), QByteArray("-1,79769313486231E+308"));
+        QVERIFY(same(number::readNumber(number::numberText(x, '.')), 1.79769313486231e308));
+        QVERIFY(same(number::readNumber(number::numberText(-x, ',')), -1.79769313486231e308));
     }
     QCOMPARE(printfScientific(std::nextafter(std::nextafter(std::nextafter(DBL_MAX, 0.0), 0.0), 0.0)),
              std::string("1.79769313486232e+308"));
     QCOMPARE(printfScientific(x), std::string("1.79769313486231e+308"));
-    QCOMPARE(text(1e308, "."), QByteArray("1E+308"));
-}
-
-// The separator is written as given, whatever its length.
-void TestNumberText::anySeparator()
-{
-    QCOMPARE(text(12.5, "\xD9\xAB"), QByteArray("12\xD9\xAB" "5")); // U+066B ARABIC DECIMAL SEPARATOR
-    QCOMPARE(text(1.25e-7, "\xD9\xAB"), QByteArray("1\xD9\xAB" "25E-07"));
-    QCOMPARE(text(0.001, "\xD9\xAB"), QByteArray("0\xD9\xAB" "001"));
-    QCOMPARE(text(12.5, ""), QByteArray("125"));
-    QCOMPARE(number::numberText(0.001, std::string_view()), std::string("0001"));
-    QCOMPARE(text(-12.25, " decimal point "), QByteArray("-12 decimal point 25"));
-    QCOMPARE(text(1e200, " decimal point "), QByteArray("1E+200"));
+    QCOMPARE(text(1e308, '.'), QByteArray("1E+308"));
 }
 
 void TestNumberText::roundTrip_data()
@@ -244,10 +231,10 @@ void TestNumberText::roundTrip()
             continue;
         ++checked;
 
-        const std::string dot = number::numberText(x, ".");
-        const std::string comma = number::numberText(x, ",");
-        QCOMPARE(dot, referenceText(x, "."));
-        QCOMPARE(comma, referenceText(x, ","));
+        const std::string dot = number::numberText(x, '.');
+        const std::string comma = number::numberText(x, ',');
+        QCOMPARE(dot, referenceText(x, '.'));
+        QCOMPARE(comma, referenceText(x, ','));
 
         const double expected = expectedReadBack(x);
         const double fromDot = number::readNumber(dot);
@@ -255,7 +242,7 @@ void TestNumberText::roundTrip()
         QVERIFY2(same(fromDot, expected), (dot + " read back as " + show(fromDot).toStdString()).c_str());
         QVERIFY2(same(fromComma, expected), (comma + " read back as " + show(fromComma).toStdString()).c_str());
         QVERIFY(std::isfinite(fromDot));
-        QCOMPARE(number::numberText(fromDot, "."), dot);
+        QCOMPARE(number::numberText(fromDot, '.'), dot);
     }
     QVERIFY(checked > 190000);
 }

@@ -49,7 +49,7 @@ void WindowModel::fieldChanged(Control field)
         assign(Control::Result, overflowText);
         return;
     }
-    const std::string separator = m_separator.toStdString();
+    const char separator = m_separator == QStringLiteral(",") ? ',' : '.';
     assign(Control::Result, QString::fromStdString(number::numberText(sum, separator)));
 }
 

@@ -1,5 +1,5 @@
-// "Copier": the result field's text goes to the clipboard as plain text,
-// exactly as it stands, and nothing in the window changes.
+// "Copier": the clipboard is emptied, then given the result field's text as
+// plain text, exactly as it stands; nothing in the window changes.
 
 #include "decimal_separator.h"
 #include "form1_fixture.h"
@@ -10,6 +10,17 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+
+namespace {
+
+// What the clipboard offers at one moment: its formats, and its text.
+struct ClipboardState
+{
+    QStringList formats;
+    QString text;
+};
+
+} // namespace
 
 class CopyTest : public QObject
 {
@@ -40,21 +51,32 @@ void CopyTest::copiesTheResultAsItStands()
     QFETCH(QString, expected);
 
     Form1Fixture fixture;
-    // Something else on the clipboard first, in two formats: all of it must go.
+    // Something else on the clipboard first, in two formats.
+    QClipboard *clipboard = QApplication::clipboard();
     auto *previous = new QMimeData;
     previous->setText(QStringLiteral("previous"));
     previous->setHtml(QStringLiteral("<b>previous</b>"));
-    QApplication::clipboard()->setMimeData(previous);
+    clipboard->setMimeData(previous);
 
     if (!degrees.isEmpty())
         fixture.type(0, degrees);
     QTest::keyClicks(fixture.result(), typedResult);
-    QTest::mouseClick(fixture.copyButton(), Qt::LeftButton);
 
-    const QMimeData *copied = QApplication::clipboard()->mimeData();
-    QVERIFY(copied);
-    QCOMPARE(copied->text(), expected);
-    QVERIFY(!copied->hasHtml());
+    // Every state the click leaves the clipboard in, as a program watching
+    // it sees them: emptied first, then the text alone.
+    QList<ClipboardState> seen;
+    const QMetaObject::Connection watching =
+        QObject::connect(clipboard, &QClipboard::dataChanged, clipboard, [clipboard, &seen] {
+            const QMimeData *data = clipboard->mimeData();
+            seen.append(data ? ClipboardState{data->formats(), data->text()} : ClipboardState{});
+        });
+    QTest::mouseClick(fixture.copyButton(), Qt::LeftButton);
+    QObject::disconnect(watching);
+
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0].formats, QStringList());
+    QCOMPARE(seen[1].formats, QStringList{QStringLiteral("text/plain")});
+    QCOMPARE(seen[1].text, expected);
     QVERIFY(fixture.errors().empty());
 }
 

@@ -1,6 +1,8 @@
 // Text no one should type, pasted into the real window and typed where a
-// keyboard can produce it: the window must survive it, answer at once, keep
-// what the toolkit keeps, and show what the number reading makes of it.
+// keyboard can produce it: the window must survive it, keep what the toolkit
+// keeps, show what the number reading makes of it, and still answer the next
+// keystroke. How long a megabyte paste takes is measured by bench/paste_bench;
+// here a hang is caught by the test's time-out alone.
 //
 // What the toolkit keeps, as observed with Qt 6.4's QLineEdit:
 //   - a paste keeps every character, controls included: NUL, C0 controls,
@@ -17,7 +19,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTest>
 
@@ -35,7 +36,6 @@ const QString overflowText = QStringLiteral("D\u00e9passement de capacit\u00e9")
 const QStringList startTexts{QStringLiteral("10"), QStringLiteral("30"), QStringLiteral("36")};
 const double startValues[3] = {10.0, 30.0, 36.0};
 
-constexpr qint64 answerWithinMs = 1000;
 constexpr qsizetype megabyte = 1 << 20;
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
@@ -97,6 +97,11 @@ std::vector<HostileCase> hostileCases()
     };
 }
 
+char separatorOfThisRun()
+{
+    return systemDecimalSeparator() == QStringLiteral(",") ? ',' : '.';
+}
+
 // What the result field must show with `value` in `field` and the start
 // texts in the other two.
 QString expectedResult(int field, double value)
@@ -106,12 +111,24 @@ QString expectedResult(int field, double value)
     const double sum = values[0] + (1.0 / 60.0) * values[1] + (1.0 / 3600.0) * values[2];
     if (!std::isfinite(sum))
         return overflowText;
-    return QString::fromStdString(number::numberText(sum, systemDecimalSeparator().toStdString()));
+    return QString::fromStdString(number::numberText(sum, separatorOfThisRun()));
 }
 
 void fillStartTexts(const Form1Fixture &fixture)
 {
     fixture.typeAll(startTexts[0], startTexts[1], startTexts[2]);
+}
+
+// The window still answers: a digit typed over the hostile text is read,
+// accepted and summed like any other.
+void verifyAnswersTheNextKeystroke(const Form1Fixture &fixture, int field)
+{
+    QLineEdit *edit = fixture.field(field);
+    edit->selectAll();
+    QTest::keyClick(edit, '7');
+    QCOMPARE(edit->text(), QStringLiteral("7"));
+    QCOMPARE(fixture.result()->text(), expectedResult(field, 7.0));
+    QVERIFY(fixture.errors().empty());
 }
 
 // One character as a keyboard delivers it: the key when there is one, the
@@ -162,14 +179,10 @@ void HostileInputTest::pastedIntoAField()
     QApplication::clipboard()->setText(text);
     edit->setFocus();
     edit->selectAll();
-    QElapsedTimer answer;
-    answer.start();
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QCoreApplication::processEvents();
-    const qint64 elapsed = answer.elapsed();
 
     QVERIFY(fixture.errors().empty());
-    QVERIFY2(elapsed < answerWithinMs, qPrintable(QStringLiteral("answered after %1 ms").arg(elapsed)));
 
     // A text box has no length limit: QLineEdit's default of 32767 would
     // cut the megabytes.
@@ -182,6 +195,7 @@ void HostileInputTest::pastedIntoAField()
     QCOMPARE(edit->palette().color(QPalette::Text) == red, refused);
     const bool beeps = refused || expected == overflowText;
     QCOMPARE(runtime::beepCount(), beepsBefore + (beeps ? 1 : 0));
+    verifyAnswersTheNextKeystroke(fixture, field);
 }
 
 void HostileInputTest::typedIntoTheDegrees_data()
@@ -207,20 +221,17 @@ void HostileInputTest::typedIntoTheDegrees()
     edit->setFocus();
     edit->selectAll();   // the first character replaces the start text
 
-    QElapsedTimer answer;
-    answer.start();
     for (QChar character : text)
         typeCharacter(edit, character);
     QCoreApplication::processEvents();
-    const qint64 elapsed = answer.elapsed();
 
     QVERIFY(fixture.errors().empty());
-    QVERIFY2(elapsed < answerWithinMs, qPrintable(QStringLiteral("answered after %1 ms").arg(elapsed)));
     QCOMPARE(edit->text(), kept);
     // Every keystroke recalculates from the three fields: the last one
     // settles the result, whatever the earlier ones showed.
     QCOMPARE(fixture.result()->text(), expectedResult(0, reads));
     QVERIFY(edit->palette().color(QPalette::Text) != red);
+    verifyAnswersTheNextKeystroke(fixture, 0);
 }
 
 QTEST_MAIN(HostileInputTest)

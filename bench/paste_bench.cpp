@@ -1,0 +1,108 @@
+// Megabyte paste: a megabyte of decimals pasted over the degrees field of the
+// real window until the paste and the repaint it asks for are done, against
+// a bare QLineEdit without length limit whose textChanged handler does
+// nothing, driven the same way. "0,333..." and "0,666..." alternate, so every
+// paste changes the text and the result. Most of the time is the toolkit's
+// text layout, in both. Runs on the offscreen platform; the rounds alternate
+// between the two.
+//
+//   paste_bench [ROUNDS] [PASTES]
+//
+// Prints: result|megabyte paste (ms)|<window>|<floor>|<ratio>, the medians of
+// the rounds' medians and the median of the rounds' ratios.
+
+#include "median.h"
+#include "offscreen_session.h"
+
+#include "window/form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr int defaultRounds = 15;
+constexpr int defaultPastes = 10;
+constexpr qsizetype megabyte = 1 << 20;
+
+using Clock = std::chrono::steady_clock;
+
+[[gnu::noinline]] double pasteOnce(QLineEdit *edit, const QString &text)
+{
+    QApplication::clipboard()->setText(text);
+    edit->selectAll();
+    const Clock::time_point start = Clock::now();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    const Clock::time_point end = Clock::now();
+    if (edit->text().size() != text.size()) {
+        std::fprintf(stderr, "%s kept %lld of %lld characters\n", qPrintable(edit->objectName()),
+                     static_cast<long long>(edit->text().size()), static_cast<long long>(text.size()));
+        std::exit(1);
+    }
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+double measureRound(QWidget *window, QLineEdit *edit, int pastes)
+{
+    focusField(window, edit);
+    const QString thirds = QStringLiteral("0,") + QString(megabyte, QLatin1Char('3'));
+    const QString twoThirds = QStringLiteral("0,") + QString(megabyte, QLatin1Char('6'));
+    std::vector<double> samples;
+    for (int i = 0; i < pastes; ++i)
+        samples.push_back(pasteOnce(edit, i % 2 == 0 ? thirds : twoThirds));
+    return median(samples);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    const int rounds = arguments.size() > 1 ? arguments[1].toInt() : defaultRounds;
+    const int pastes = arguments.size() > 2 ? arguments[2].toInt() : defaultPastes;
+
+    stopOnRuntimeError();
+
+    window::Form1 form;
+    form.load();
+    form.show();
+    QWidget *formWindow = form.widget();
+    auto *degrees = formWindow->findChild<QLineEdit *>(QStringLiteral("Text1(0)"));
+    auto *result = formWindow->findChild<QLineEdit *>(QStringLiteral("Text2"));
+
+    QWidget floorWindow;
+    floorWindow.setFixedSize(formWindow->size());
+    auto *bareEdit = new QLineEdit(&floorWindow);
+    bareEdit->setObjectName(QStringLiteral("bare QLineEdit"));
+    bareEdit->setMaxLength(std::numeric_limits<int>::max());
+    bareEdit->setGeometry(16, 64, 81, 24);
+    QObject::connect(bareEdit, &QLineEdit::textChanged, bareEdit, [] {});
+    floorWindow.show();
+
+    std::vector<double> window;
+    std::vector<double> bare;
+    std::vector<double> ratios;
+    for (int round = 0; round < rounds; ++round) {
+        window.push_back(measureRound(formWindow, degrees, pastes));
+        bare.push_back(measureRound(&floorWindow, bareEdit, pastes));
+        ratios.push_back(window.back() / bare.back());
+    }
+    if (result->text().isEmpty()) {
+        std::fprintf(stderr, "the pastes gave no result\n");
+        return 1;
+    }
+    std::printf("result|megabyte paste (ms)|%.2f|%.2f|%.3f\n", median(window), median(bare), median(ratios));
+    return 0;
+}
