@@ -14,9 +14,9 @@ run_packages=(
 )
 test_packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
     clang libclang-rt-14-dev libbenchmark-dev
-    weston qt6-wayland
+    weston qt6-wayland git
 )
 
 packages=("${run_packages[@]}")
