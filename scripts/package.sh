@@ -7,6 +7,12 @@
 #   BUILD_DIR defaults to build-package; options go to cmake as they are,
 #   for example -DDMS2DD_MAINTAINER="Name <address>".
 set -euo pipefail
+for tool in dpkg-buildflags dpkg-shlibdeps cmake cpack; do
+    command -v "$tool" >/dev/null || {
+        echo "package.sh: $tool not found; scripts/setup.sh test installs it (dpkg-dev, cmake)" >&2
+        exit 1
+    }
+done
 source_dir=$(cd "$(dirname "$0")/.." && pwd -P)
 # A BUILD_DIR given is relative to where the script is called from.
 build=${1:-$source_dir/build-package}

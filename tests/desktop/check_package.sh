@@ -119,6 +119,14 @@ signed=" -- $maintainer  $(LC_ALL=C date -u -R -d "@$SOURCE_DATE_EPOCH")"
 grep -qxF -- "$signed" <<<"$changelog" \
     || fail "the changelog is not signed '$signed': $changelog"
 
+# The manual pages carry the same date as the changelog.
+day=$(date -u -d "@$SOURCE_DATE_EPOCH" +%F)
+for page in "$tmp"/root/usr/share/man/man1/dms2dd.1.gz "$tmp"/root/usr/share/man/fr/man1/dms2dd.1.gz; do
+    header=$(zcat "$page" | grep -m1 '^\.TH ')
+    grep -qF "\"$day\" \"dms2dd $version\"" <<<"$header" \
+        || fail "${page#"$tmp/root"} is not dated $day for version $version: $header"
+done
+
 program=$tmp/root/usr/bin/dms2dd
 check_elf_program "$program"
 check_no_search_path "$program"
