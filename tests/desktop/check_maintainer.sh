@@ -12,9 +12,8 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 # A tree without .git, a HOME without a git config, no Debian identity.
-mkdir -p "$tmp/src" "$tmp/home"
-(cd "$source_dir" && git ls-files -z --cached --others --exclude-standard \
-    | xargs -0 cp --parents -t "$tmp/src" 2>/dev/null) || true
+mkdir -p "$tmp/home"
+copy_work_tree "$source_dir" "$tmp/src"
 nobody=(env -u DEBFULLNAME -u DEBEMAIL HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home"
         GIT_CONFIG_NOSYSTEM=1 SOURCE_DATE_EPOCH=0)
 [ -z "$("${nobody[@]}" git -C "$tmp/src" config --get user.name || true)" ] \

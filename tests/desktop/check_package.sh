@@ -36,14 +36,8 @@ fi
 
 # Two copies of the working tree (tracked and new files, as git sees them),
 # at different depths, each built in its own default build-package/.
-copy_tree() {
-    mkdir -p "$1"
-    (cd "$source_dir" && git ls-files -z --cached --others --exclude-standard \
-        | xargs -0 cp --parents -t "$1" 2>/dev/null) || true
-    [ -x "$1/scripts/package.sh" ] || fail "could not copy the tree into $1"
-}
 build_in() {
-    copy_tree "$1"
+    copy_work_tree "$source_dir" "$1"
     "$1/scripts/package.sh" >"$1.log" 2>&1 \
         || { tail -n 40 "$1.log" >&2; fail "scripts/package.sh failed in $1"; }
 }
@@ -71,7 +65,7 @@ echo "reproducible: both builds give $(sha256sum "$deb" | cut -c1-16)…"
 # binary-has-unneeded-section are infos and are real faults here. The one
 # info let through: lintian splits strings at non-ASCII bytes, so the French
 # "élément" in an error text reads to it as the misspelt word "ment".
-lintian --fail-on none --pedantic -I --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1 \
+lintian --fail-on none --pedantic -I --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1 \
     || { cat "$tmp/lintian.log" >&2; fail "lintian could not check the package"; }
 cat "$tmp/lintian.log"
 grep -v -e '^I: dms2dd: spelling-error-in-binary ment meant \[usr/bin/dms2dd\]$' \
