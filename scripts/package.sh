@@ -46,5 +46,7 @@ cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     -DDMS2DD_PACKAGE=ON "$@" >"$build/configure.log" \
     || { cat "$build/configure.log" >&2; exit 1; }
-cmake --build "$build" -j"$(nproc)" --target dms2dd dms2dd_manual dms2dd_changelog
+# From clean: generated sources (the icon resources among them) record
+# SOURCE_DATE_EPOCH when they are made, and would keep an older commit's date.
+cmake --build "$build" -j"$(nproc)" --clean-first --target dms2dd dms2dd_manual dms2dd_changelog
 (cd "$build" && cpack -G DEB)
