@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/project_info.h"
+
 #include "window/form1.h"
 
 #include "runtime/application.h"
@@ -24,9 +26,9 @@ constexpr std::array<std::string_view, 5> iconFiles{
 int start(int &argc, char **argv)
 {
     const runtime::ProjectRecord project{
-        "dms2dd",
-        "io.github.dms2dd",
-        "1.0.0.0",
+        programName,
+        applicationId,
+        programVersion,
         iconFiles,
         [] { return std::make_unique<window::Form1>(); },
     };

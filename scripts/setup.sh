@@ -14,9 +14,9 @@ run_packages=(
 )
 test_packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
     clang libclang-rt-14-dev libbenchmark-dev
-    weston qt6-wayland
+    weston qt6-wayland git
     qt6-base-private-dev
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )

@@ -5,6 +5,15 @@ fail() {
     exit 1
 }
 
+# copy_work_tree SOURCE_DIR DEST: the files of the working tree as git sees
+# them (tracked ones and new ones it does not ignore), without .git.
+copy_work_tree() {
+    mkdir -p "$2"
+    (cd "$1" && git ls-files -z --cached --others --exclude-standard \
+        | xargs -0 cp --parents -t "$2" 2>/dev/null) || true
+    [ -f "$2/CMakeLists.txt" ] || fail "could not copy the tree $1 into $2"
+}
+
 # compare_file_list ACTUAL EXPECTED WHAT: both files hold one path a line.
 compare_file_list() {
     local actual=$1 expected=$2 what=$3 missing extra
