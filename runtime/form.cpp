@@ -1,10 +1,12 @@
 #include "runtime/form.h"
 
+#include "runtime/caption_fit.h"
 #include "runtime/command_button.h"
 #include "runtime/error_report.h"
 #include "runtime/fonts.h"
 #include "runtime/qstring_conversion.h"
 #include "runtime/runtime_error.h"
+#include "runtime/shrink_to_fit.h"
 #include "runtime/text_box.h"
 #include "runtime/twips.h"
 #include "runtime/window_look.h"
@@ -122,6 +124,12 @@ Form::Form(const FormDescription &description) : m_window(std::make_unique<QWidg
         widget->setObjectName(objectNameOf(controlDescription.name, controlDescription.index));
         widget->setFont(fontFor(controlDescription.font));
         place(widget, controlDescription);
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            fitCaption(label);
+        else if (auto *button = qobject_cast<QPushButton *>(widget))
+            fitCaption(button);
+        else if (controlDescription.shrinkToFit)
+            new ShrinkToFit(static_cast<QLineEdit *>(widget));
         if (widget->focusPolicy() != Qt::NoFocus)
             focusOrder.emplace_back(controlDescription.tabIndex, widget);
 
