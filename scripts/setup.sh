@@ -17,6 +17,7 @@ test_packages=(
     desktop-file-utils appstream dpkg-dev file
     clang libclang-rt-14-dev libbenchmark-dev
     weston qt6-wayland
+    python3 python3-pil qt6-gtk-platformtheme adwaita-qt6
 )
 
 packages=("${run_packages[@]}")
