@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QObject>
+
+#include <array>
 
 class QLineEdit;
 
@@ -17,12 +20,22 @@ public:
     // Takes the box's current font as its designed font; owned by the box.
     explicit ShrinkToFit(QLineEdit *edit);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void measureBox();
     void fit();
-    int lineWidth() const;
+    bool plainlyFitsDesigned(const QString &text);
 
     QLineEdit *m_edit;
     QFont m_designed;
+    QFontMetricsF m_designedMetrics;
+    int m_lineWidth = 0;
+    double m_designedBearings = 0;
+    // Advances of the ASCII characters at the designed font, measured when
+    // first met, for the check that runs on every change.
+    std::array<double, 128> m_asciiAdvances{};
 };
 
 } // namespace runtime
