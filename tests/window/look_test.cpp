@@ -129,6 +129,7 @@ private slots:
     void initTestCase();
     void theDesktopChangesNothing_data();
     void theDesktopChangesNothing();
+    void aDesktopSwitchingToDarkChangesNothing();
     void contextMenuHasTheWindowsLook_data();
     void contextMenuHasTheWindowsLook();
     void refusalRedKeepsTheDesignedColours();
@@ -183,6 +184,16 @@ void LookTest::theDesktopChangesNothing()
     for (const QWidget *control : fixture.window()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         unreadable << unreadableTexts(control->objectName(), control->palette());
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
+}
+
+void LookTest::aDesktopSwitchingToDarkChangesNothing()
+{
+    setDesktop(QStringLiteral("light"), QStringLiteral("Fusion"));
+    Form1Fixture fixture;
+    setDesktop(QStringLiteral("dark"), QStringLiteral("Windows"));
+    const Look look = lookOf(fixture);
+    QCOMPARE(look.sizeHints, m_reference.sizeHints);
+    QVERIFY2(look.picture == m_reference.picture, "the window is drawn differently");
 }
 
 void LookTest::contextMenuHasTheWindowsLook_data()
