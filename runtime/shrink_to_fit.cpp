@@ -87,15 +87,21 @@ bool ShrinkToFit::plainlyFitsDesigned(const QString &text)
         if (advance == notMeasured)
             advance = m_designedMetrics.horizontalAdvance(character);
         width += advance;
+        if (width > m_lineWidth)
+            return false;
     }
-    return width <= m_lineWidth;
+    return true;
 }
 
 void ShrinkToFit::fit()
 {
     const QString text = m_edit->text();
     QFont font = m_designed;
-    if (!plainlyFitsDesigned(text)) {
+    if (text.size() > m_lineWidth) {
+        // More characters than the box has pixels (a paste, say) cannot fit
+        // at any size: shaping it all would only stall the window.
+        font.setPointSizeF(floorPoints);
+    } else if (!plainlyFitsDesigned(text)) {
         // Measured as the box lays its text out: the shaped advance, rounded,
         // then the caret and the bearings.
         font = fittedFont(m_designed, floorPoints, [&](const QFontMetricsF &metrics) {

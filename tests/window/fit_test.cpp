@@ -36,7 +36,8 @@ class FitTest : public QObject
 private slots:
     void resultShowsWhole_data();
     void resultShowsWhole();
-    void textTypedBeyondTheFloorScrolls();
+    void textBeyondTheFloorScrolls_data();
+    void textBeyondTheFloorScrolls();
     void captionsShowWhole();
 };
 
@@ -88,17 +89,32 @@ void FitTest::resultShowsWhole()
     QCOMPARE(result->text(), shown);
 }
 
-void FitTest::textTypedBeyondTheFloorScrolls()
+void FitTest::textBeyondTheFloorScrolls_data()
 {
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("pasted");
+
+    QTest::newRow("80 digits typed by hand") << 80 << false;
+    QTest::newRow("a megabyte pasted") << (1 << 20) << true;
+}
+
+void FitTest::textBeyondTheFloorScrolls()
+{
+    QFETCH(int, length);
+    QFETCH(bool, pasted);
+
     Form1Fixture fixture;
     QLineEdit *result = fixture.result();
-    const QString typed(80, QLatin1Char('8'));
+    const QString text(length, QLatin1Char('8'));
     result->setFocus();
-    QTest::keyClicks(result, typed);
-    QCOMPARE(result->text(), typed);
+    if (pasted)
+        result->insert(text);
+    else
+        QTest::keyClicks(result, text);
+    QCOMPARE(result->text(), text);
     QCOMPARE(result->font().pointSizeF(), floorPoints);
-    QCOMPARE(result->cursorPosition(), typed.size());
-    QVERIFY2(caretX(result, static_cast<int>(typed.size())) < result->width(), "the caret left the field");
+    QCOMPARE(result->cursorPosition(), length);
+    QVERIFY2(caretX(result, length) < result->width(), "the caret left the field");
 }
 
 void FitTest::captionsShowWhole()
