@@ -9,16 +9,18 @@
 namespace runtime {
 namespace {
 
-// Liberation Sans keeps the narrow metrics the window's boxes were laid out
-// for; DejaVu is the fallback found on every Debian desktop.
+// Liberation Sans and Liberation Mono (Debian's fonts-liberation2) keep the
+// narrow metrics the window's boxes were laid out for; DejaVu
+// (fonts-dejavu-core) is the fallback found on every Debian desktop, wider,
+// so captions and results may be drawn a little smaller with it.
 const QStringList sansSerifFaces{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 const QStringList fixedPitchFaces{QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")};
 
 QFont faceNamed(std::string_view face)
 {
     QFont font;
-    // Glyphs snapped to the pixel grid, as on the platform the window was
-    // drawn for: captions then keep the widths its boxes were sized to.
+    // Glyphs snapped to the pixel grid: captions then keep the widths the
+    // window's boxes were sized to.
     font.setHintingPreference(QFont::PreferFullHinting);
     if (face == "Sans Serif") {
         font.setFamilies(sansSerifFaces);

@@ -1,15 +1,19 @@
 #include "runtime/form.h"
 
+#include "runtime/caption_fit.h"
 #include "runtime/command_button.h"
 #include "runtime/error_report.h"
 #include "runtime/fonts.h"
 #include "runtime/qstring_conversion.h"
 #include "runtime/runtime_error.h"
+#include "runtime/shrink_to_fit.h"
 #include "runtime/text_box.h"
 #include "runtime/twips.h"
+#include "runtime/window_look.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
@@ -22,14 +26,27 @@ namespace runtime {
 namespace {
 
 // Labels are opaque and painted in the button-face system colour unless a
-// description says otherwise, as on the platform the window was drawn for.
-constexpr Colour labelBackColor = systemColourFlag | 15u;
+// description says otherwise.
+constexpr Colour labelBackColor = systemColour::buttonFace;
 
 QString objectNameOf(std::string_view name, std::int16_t index)
 {
     if (index == notInArray)
         return toQString(name);
     return QStringLiteral("%1(%2)").arg(toQString(name)).arg(index);
+}
+
+// A text box's context menu is a window of its own, which inherits neither
+// the window's style nor its palette: it is given both here, with the
+// toolkit's standard (translated) entries.
+void popUpContextMenu(QLineEdit *edit, QPoint at)
+{
+    QMenu *menu = edit->createStandardContextMenu();
+    menu->setStyle(windowStyle());
+    menu->setPalette(windowPalette(systemColour::buttonFace));
+    menu->setFont(defaultControlFont());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(edit->mapToGlobal(at));
 }
 
 QWidget *createWidget(const ControlDescription &description, QWidget *window)
@@ -47,6 +64,9 @@ QWidget *createWidget(const ControlDescription &description, QWidget *window)
         auto *edit = new QLineEdit(caption, window);
         // A text box takes text of any length; QLineEdit stops at 32767 by default.
         edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(edit, &QWidget::customContextMenuRequested, edit,
+                         [edit](QPoint at) { popUpContextMenu(edit, at); });
         return edit;
     }
     case ControlKind::Label: {
@@ -91,17 +111,25 @@ Form::Form(const FormDescription &description) : m_window(std::make_unique<QWidg
 {
     m_window->setWindowTitle(toQString(description.caption));
     m_window->setFixedSize(pixelsFromTwips(description.clientWidth), pixelsFromTwips(description.clientHeight));
-    QPalette palette = m_window->palette();
-    palette.setColor(QPalette::Window, toQColor(description.backColor));
-    m_window->setPalette(palette);
+    // The window's own style and palette, whatever the desktop's: its
+    // controls inherit the palette, but each needs the style set.
+    m_window->setStyle(windowStyle());
+    m_window->setPalette(windowPalette(description.backColor));
     m_window->setAutoFillBackground(true);
 
     std::vector<std::pair<int, QWidget *>> focusOrder;
     for (const ControlDescription &controlDescription : description.controls) {
         QWidget *widget = createWidget(controlDescription, m_window.get());
+        widget->setStyle(windowStyle());
         widget->setObjectName(objectNameOf(controlDescription.name, controlDescription.index));
         widget->setFont(fontFor(controlDescription.font));
         place(widget, controlDescription);
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            fitCaption(label);
+        else if (auto *button = qobject_cast<QPushButton *>(widget))
+            fitCaption(button);
+        else if (controlDescription.shrinkToFit)
+            new ShrinkToFit(static_cast<QLineEdit *>(widget));
         if (widget->focusPolicy() != Qt::NoFocus)
             focusOrder.emplace_back(controlDescription.tabIndex, widget);
 

@@ -37,6 +37,9 @@ struct ControlDescription
     int tabIndex;
     std::string_view caption;    // caption of a label or button, initial text of a text box (UTF-8)
     FontDescription font;
+    // A text box whose text must always show whole: a text too wide for it
+    // at its font is drawn smaller instead (see runtime/shrink_to_fit.h).
+    bool shrinkToFit = false;
 };
 
 struct FormDescription

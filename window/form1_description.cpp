@@ -16,11 +16,12 @@ constexpr FontDescription titleFont{"Sans Serif", 8.25, 700, true, 0};
 constexpr FontDescription signatureFont{"Terminal", 6, 700, true, 255};
 
 // In creation order. Positions and sizes in twips; the last numeric column
-// before the caption is the place in the focus order.
+// before the caption is the place in the focus order. The result field
+// shrinks a text too wide for it, so that a long result never shows cut.
 constexpr std::array form1Controls{
     //                      name        index       kind                       left   top  width height tab caption
     runtime::ControlDescription{"Command1", notInArray, ControlKind::CommandButton, 3720, 1680, 975, 495, 10, "Copier", defaultFont},
-    runtime::ControlDescription{"Text2", notInArray, ControlKind::TextBox, 360, 1680, 3015, 500, 3, "Text2", resultFont},
+    runtime::ControlDescription{"Text2", notInArray, ControlKind::TextBox, 360, 1680, 3015, 500, 3, "Text2", resultFont, true},
     runtime::ControlDescription{"Text1", 2, ControlKind::TextBox, 3240, 960, 1215, 360, 2, "Text1", inputFont},
     runtime::ControlDescription{"Text1", 1, ControlKind::TextBox, 1800, 960, 1215, 360, 1, "Text1", inputFont},
     runtime::ControlDescription{"Text1", 0, ControlKind::TextBox, 240, 960, 1215, 360, 0, "Text1", inputFont},
