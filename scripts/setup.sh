@@ -19,7 +19,7 @@ test_packages=(
     weston qt6-wayland git
     qt6-base-private-dev
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-    python3 python3-pil qt6-gtk-platformtheme adwaita-qt6
+    python3 qt6-gtk-platformtheme adwaita-qt6
 )
 
 packages=("${run_packages[@]}")

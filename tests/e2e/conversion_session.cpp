@@ -13,13 +13,14 @@ namespace {
 
 using runtime::pixelsFromTwips;
 
-// Only the settings of this session reach the program: no display, scale
-// or platform of the machine the tests run on.
+// Only the settings of this session reach the program: no display, scale,
+// platform or theme of the machine the tests run on.
 QProcessEnvironment programEnvironment(QProcessEnvironment environment, const SessionOptions &options,
                                        const QString &runtimeDir)
 {
     for (const char *name : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
-                             "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI", "QT_SCALE_FACTOR_ROUNDING_POLICY"})
+                             "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI", "QT_SCALE_FACTOR_ROUNDING_POLICY",
+                             "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "GTK_THEME"})
         environment.remove(QString::fromLatin1(name));
     if (options.scale != 1)
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(options.scale));
