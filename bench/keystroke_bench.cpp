@@ -104,12 +104,7 @@ int main(int argc, char **argv)
     watch(ours);
 
     QWidget floorWindow;
-    floorWindow.setFixedSize(formWindow->size());
-    auto *bareEdit = new QLineEdit(&floorWindow);
-    bareEdit->setObjectName(QStringLiteral("bare QLineEdit"));
-    bareEdit->setGeometry(16, 64, 81, 24);
-    QObject::connect(bareEdit, &QLineEdit::textChanged, bareEdit, [] {});
-    floorWindow.show();
+    QLineEdit *bareEdit = showBareField(floorWindow, formWindow->size());
     Subject floorSubject{&floorWindow, bareEdit, bareEdit};
     QTest::keyClicks(floorSubject.typedInto, QStringLiteral("45"));
     watch(floorSubject);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QSize>
 #include <QTest>
 #include <QWidget>
 
@@ -25,4 +26,15 @@ void focusField(QWidget *window, QLineEdit *edit)
         std::fprintf(stderr, "the window did not become active\n");
     edit->setFocus();
     QCoreApplication::processEvents();
+}
+
+QLineEdit *showBareField(QWidget &floorWindow, QSize windowSize)
+{
+    floorWindow.setFixedSize(windowSize);
+    auto *bareEdit = new QLineEdit(&floorWindow);
+    bareEdit->setObjectName(QStringLiteral("bare QLineEdit"));
+    bareEdit->setGeometry(16, 64, 81, 24);
+    QObject::connect(bareEdit, &QLineEdit::textChanged, bareEdit, [] {});
+    floorWindow.show();
+    return bareEdit;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class QLineEdit;
+class QSize;
 class QWidget;
 
 // What the offscreen window benchmarks share.
@@ -12,3 +13,8 @@ void stopOnRuntimeError();
 // Makes `window` the active window and gives `edit` the focus, as a user's
 // click would before typing or pasting.
 void focusField(QWidget *window, QLineEdit *edit);
+
+// The floor's field: a bare QLineEdit, where the conversion window has its
+// degrees field, whose change handler does nothing, in floorWindow sized as
+// the conversion window and shown.
+QLineEdit *showBareField(QWidget &floorWindow, QSize windowSize);

@@ -83,13 +83,8 @@ int main(int argc, char **argv)
     auto *result = formWindow->findChild<QLineEdit *>(QStringLiteral("Text2"));
 
     QWidget floorWindow;
-    floorWindow.setFixedSize(formWindow->size());
-    auto *bareEdit = new QLineEdit(&floorWindow);
-    bareEdit->setObjectName(QStringLiteral("bare QLineEdit"));
+    QLineEdit *bareEdit = showBareField(floorWindow, formWindow->size());
     bareEdit->setMaxLength(std::numeric_limits<int>::max());
-    bareEdit->setGeometry(16, 64, 81, 24);
-    QObject::connect(bareEdit, &QLineEdit::textChanged, bareEdit, [] {});
-    floorWindow.show();
 
     std::vector<double> window;
     std::vector<double> bare;
