@@ -4,6 +4,7 @@
 
 #include "runtime/beep.h"
 #include "runtime/clipboard.h"
+#include "runtime/colour.h"
 #include "runtime/command_button.h"
 #include "runtime/key_ascii.h"
 #include "runtime/numbers.h"
@@ -15,7 +16,7 @@
 namespace window {
 namespace {
 
-constexpr runtime::Colour inactiveBorder = runtime::systemColourFlag | 11u;
+using runtime::systemColour::inactiveBorder;
 constexpr runtime::Colour pureRed = 0x000000FF;
 
 constexpr double limit = 60.0;
