@@ -1,0 +1,9 @@
+#include "runtime/announcement.h"
+
+namespace runtime {
+
+void announce(const std::string & /*text*/)
+{
+}
+
+} // namespace runtime
