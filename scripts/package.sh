@@ -7,13 +7,8 @@
 #   BUILD_DIR defaults to build-package; options go to cmake as they are,
 #   for example -DDMS2DD_MAINTAINER="Name <address>".
 set -euo pipefail
-for tool in dpkg-buildflags dpkg-shlibdeps cmake cpack; do
-    command -v "$tool" >/dev/null || {
-        echo "package.sh: $tool not found; scripts/setup.sh test installs it (dpkg-dev, cmake)" >&2
-        exit 1
-    }
-done
 source_dir=$(cd "$(dirname "$0")/.." && pwd -P)
+"$source_dir/scripts/setup.sh" package
 # A BUILD_DIR given is relative to where the script is called from.
 build=${1:-$source_dir/build-package}
 shift || true
@@ -44,7 +39,7 @@ cmake -S "$source_dir" -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_FLAGS="$cxxflags" \
     -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-    -DDMS2DD_PACKAGE=ON "$@" >"$build/configure.log" \
+    -DDMS2DD_PACKAGE=ON -DBUILD_TESTING=OFF "$@" >"$build/configure.log" \
     || { cat "$build/configure.log" >&2; exit 1; }
 # From clean: generated sources (the icon resources among them) record
 # SOURCE_DATE_EPOCH when they are made, and would keep an older commit's date.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running the window need
-# ("run"), or those plus what the whole test suite needs ("test"). Quick when
-# everything is already there: it asks dpkg first and calls apt only for
-# what is missing.
+# ("run"), those plus what making the Debian package needs ("package"), or
+# those plus what the whole test suite needs ("test"). Quick when everything
+# is already there: it asks dpkg first and calls apt only for what is
+# missing. The names exist on Debian 12 and Debian 13 alike.
 set -euo pipefail
 
 mode=${1:-run}
@@ -12,20 +13,26 @@ run_packages=(
     qt6-base-dev qt6-translations-l10n
     fonts-liberation2 fonts-dejavu-core
 )
+package_packages=(
+    dpkg-dev file git
+)
 test_packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick
-    desktop-file-utils appstream dpkg-dev file lintian
-    clang libclang-rt-14-dev libbenchmark-dev
-    weston qt6-wayland git
+    desktop-file-utils appstream lintian
+    clang libclang-rt-dev libbenchmark-dev
+    weston qt6-wayland
     qt6-base-private-dev
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
     python3 qt6-gtk-platformtheme adwaita-qt6
 )
 
 packages=("${run_packages[@]}")
-if [[ $mode == test ]]; then
-    packages+=("${test_packages[@]}")
-fi
+case $mode in
+    run) ;;
+    package) packages+=("${package_packages[@]}") ;;
+    test) packages+=("${package_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: scripts/setup.sh [run|package|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -36,6 +43,10 @@ done
 
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
+    if ! command -v sudo >/dev/null; then
+        echo "setup.sh: missing Debian packages; as root, run: apt-get update && apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
     sudo=(sudo)
 fi
 echo "Installing: ${missing[*]}"

@@ -8,11 +8,12 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh test
 jobs=$(nproc)
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDMS2DD_WERROR=ON
+# Tests on, also in a build folder that the run command configured without.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDMS2DD_WERROR=ON -DBUILD_TESTING=ON
 cmake --build build -j"$jobs"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDMS2DD_WERROR=ON \
-    -DCMAKE_CXX_COMPILER=clang++ -DDMS2DD_SANITIZE=ON -DDMS2DD_FUZZ=ON
+    -DCMAKE_CXX_COMPILER=clang++ -DDMS2DD_SANITIZE=ON -DDMS2DD_FUZZ=ON -DBUILD_TESTING=ON
 cmake --build build-sanitize -j"$jobs"
 
 # The package is made from the normal build only.
