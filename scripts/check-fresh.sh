@@ -48,6 +48,7 @@ fi
 
 # The mirrors this machine's apt reads: the archive, and the security
 # archive when one is named. Both one-line and deb822 sources are read.
+is_security() { [[ $1 == *-security* ]] && echo security || echo archive; }
 mirror_of() { # $1: "archive" or "security"
     local want=$1 uris suites file line
     for file in /etc/apt/sources.list.d/*.sources; do
@@ -55,7 +56,7 @@ mirror_of() { # $1: "archive" or "security"
         # One stanza per paragraph: its URIs and its Suites.
         while IFS='|' read -r uris suites; do
             [[ -n $uris ]] || continue
-            if [[ ($want == security) == ($suites == *-security*) ]]; then
+            if [[ $(is_security "$suites") == "$want" ]]; then
                 echo "${uris%% *}"
                 return
             fi
@@ -73,7 +74,7 @@ mirror_of() { # $1: "archive" or "security"
         while read -r line; do
             read -ra words <<<"${line//\[*\]/}"
             [[ ${words[0]:-} == deb && -n ${words[2]:-} ]] || continue
-            if [[ ($want == security) == (${words[2]} == *-security*) ]]; then
+            if [[ $(is_security "${words[2]}") == "$want" ]]; then
                 echo "${words[1]}"
                 return
             fi
