@@ -9,8 +9,12 @@ scripts/setup.sh run
 # tests.
 testing=()
 [[ -f build/CMakeCache.txt ]] || testing=(-DBUILD_TESTING=OFF)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${testing[@]}" >/dev/null
-cmake --build build -j"$(nproc)" --target dms2dd >/dev/null
+# Qt's build tools warn on every start under a locale that is not UTF-8 (a
+# bare system sets none): they run under C.UTF-8 then, and say nothing.
+build_locale=()
+[[ $(locale charmap 2>/dev/null) == UTF-8 ]] || build_locale=(env LC_ALL=C.UTF-8)
+"${build_locale[@]}" cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${testing[@]}" >/dev/null
+"${build_locale[@]}" cmake --build build -j"$(nproc)" --target dms2dd >/dev/null
 
 # Without a display the toolkit would abort with a backtrace: say it plainly.
 has_display=false

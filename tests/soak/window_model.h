@@ -47,7 +47,10 @@ private:
     };
 
     static std::size_t index(Control control) { return static_cast<std::size_t>(control); }
-    static bool isLineEdit(Control control) { return control <= Control::Result; }
+    // Compared as indexes, unsigned: a comparison of the enum's signed values
+    // would leave negative ones possible to the compiler, which then finds
+    // m_edits indexed out of range on a path no Control value takes.
+    static bool isLineEdit(Control control) { return index(control) <= index(Control::Result); }
     static bool isInputField(Control control) { return control <= Control::Seconds; }
 
     double readField(Control field) const;
