@@ -19,10 +19,20 @@ if(NOT DMS2DD_SOURCE_EPOCH MATCHES "^[0-9]+$")
     message(STATUS "No SOURCE_DATE_EPOCH and no git history: documents are dated now")
 endif()
 
-# string(TIMESTAMP) formats SOURCE_DATE_EPOCH when the variable is set.
-set(saved_epoch "$ENV{SOURCE_DATE_EPOCH}")
+# string(TIMESTAMP) formats SOURCE_DATE_EPOCH when the variable is set. The
+# environment is then given back as it was, unset if it was unset: the
+# compiler checks that run later in configuring inherit it, and clang stops
+# on an empty SOURCE_DATE_EPOCH.
+unset(saved_epoch)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(saved_epoch "$ENV{SOURCE_DATE_EPOCH}")
+endif()
 set(ENV{SOURCE_DATE_EPOCH} ${DMS2DD_SOURCE_EPOCH})
 string(TIMESTAMP DMS2DD_SOURCE_DAY "%Y-%m-%d" UTC)
 string(TIMESTAMP DMS2DD_SOURCE_RFC2822 "%a, %d %b %Y %H:%M:%S +0000" UTC)
-set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
+if(DEFINED saved_epoch)
+    set(ENV{SOURCE_DATE_EPOCH} "${saved_epoch}")
+else()
+    unset(ENV{SOURCE_DATE_EPOCH})
+endif()
 unset(saved_epoch)
