@@ -33,8 +33,8 @@ public:
     void onChange(Handler handler)
     {
         for (const auto &[index, control] : m_members) {
-            control->onChange([handler, index = index] {
-                std::int16_t Index = index;
+            control->onChange([handler, memberIndex = index] {
+                std::int16_t Index = memberIndex;
                 handler(Index);
             });
         }
@@ -44,8 +44,8 @@ public:
     void onKeyPress(Handler handler)
     {
         for (const auto &[index, control] : m_members) {
-            control->onKeyPress([handler, index = index](std::int16_t &keyAscii) {
-                std::int16_t Index = index;
+            control->onKeyPress([handler, memberIndex = index](std::int16_t &keyAscii) {
+                std::int16_t Index = memberIndex;
                 handler(Index, keyAscii);
             });
         }
