@@ -193,8 +193,12 @@ in_system "$builder" bash -c 'cd /root/dms2dd && scripts/run.sh' >"$out/run.log"
 cat "$out/run.err" >>"$out/run.log"
 [[ $status -eq 1 ]] || { tail -n 30 "$out/run.log"; fail "scripts/run.sh ended with status $status, not 1 (no display)"; }
 [[ -x $builder/root/dms2dd/build/app/dms2dd ]] || { tail -n 30 "$out/run.log"; fail "scripts/run.sh built no program"; }
-[[ $(wc -l <"$out/run.err") -eq 1 ]] && grep -q 'no display' "$out/run.err" \
-    || { cat "$out/run.err"; fail "scripts/run.sh did not say in one line that there is no display"; }
+# Installing may say things of its own; a second run, with everything there,
+# says the one line alone.
+status=0
+in_system "$builder" bash -c 'cd /root/dms2dd && scripts/run.sh' >"$out/run-again.log" 2>"$out/run.err" || status=$?
+[[ $status -eq 1 && $(wc -l <"$out/run.err") -eq 1 ]] && grep -q 'no display' "$out/run.err" \
+    || { cat "$out/run-again.log" "$out/run.err"; fail "scripts/run.sh did not say in one line that there is no display (status $status)"; }
 say "  $(cat "$out/run.err")"
 say "the built program opens its window"
 opens_window "$builder" /root/dms2dd/build/app/dms2dd || fail "the built program did not open its window"
