@@ -40,7 +40,9 @@ struct WholeAngle
 //   - when no letter came before it, an optional hemisphere letter after it,
 //     not followed by a letter ("48°51'N" has one, "48°51' Nord" has none).
 // Or the colon form: two or three numbers joined by ':' ("45:12",
-// "45:12:36"), with the same optional letters and sign around it.
+// "45:12:36"), with the same optional letters and sign around it; a letter
+// straight after its digits and before a digit is an exponent, not a
+// hemisphere ("45:12:36e5" has none).
 //
 // The first angle is the first number followed by a degree mark or by ':'
 // and a digit. It is whole when it is in the colon form or has a degree
