@@ -56,8 +56,8 @@ public:
     void onPaste(Handler handler)
     {
         for (const auto &[index, control] : m_members) {
-            control->onPaste([handler, index = index](const Text &pasted, bool &cancel) {
-                std::int16_t Index = index;
+            control->onPaste([handler, memberIndex = index](const Text &pasted, bool &cancel) {
+                std::int16_t Index = memberIndex;
                 handler(Index, pasted, cancel);
             });
         }
