@@ -42,7 +42,15 @@ for folder in "$prefix"/share/icons/hicolor/*/apps; do
 done
 
 # Checks the launchable desktop file named by the metainfo is installed.
-appstreamcli validate-tree --no-net "$tmp" >"$tmp/tree.log" 2>&1 \
+# AppStream 1.0 also reports what the metainfo keeps for the 0.16 of Debian 12
+# (developer_name: 0.16 does not know <developer>) and the homepage the
+# project does not have; those three only are pedantic there, as in the
+# metainfo_valid test.
+overrides=()
+if [[ $(appstreamcli --version) =~ version:\ ([0-9]+) ]] && ((BASH_REMATCH[1] >= 1)); then
+    overrides=(--override=developer-name-tag-deprecated=pedantic,developer-info-missing=pedantic,url-homepage-missing=pedantic)
+fi
+appstreamcli validate-tree --no-net "${overrides[@]}" "$tmp" >"$tmp/tree.log" 2>&1 \
     || { cat "$tmp/tree.log" >&2; fail "appstreamcli validate-tree rejects the installed tree"; }
 
 grep -q "<release version=\"$version\"" "$metainfo" \
