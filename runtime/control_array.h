@@ -3,9 +3,8 @@
 #include "runtime/runtime_error.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace runtime {
 
@@ -14,17 +13,16 @@ template <typename Control>
 class ControlArray
 {
 public:
-    void add(std::int16_t index, Control &control) { m_members.emplace_back(index, &control); }
+    void add(std::int16_t index, Control &control) { m_members.emplace(index, &control); }
 
     // An index with no member raises the runtime's error.
     Control &operator[](std::int16_t index) const
     {
-        for (const auto &[memberIndex, control] : m_members) {
-            if (memberIndex == index)
-                return *control;
-        }
-        throw RuntimeError(errors::noSuchArrayMember,
-                           std::string(errors::noSuchArrayMemberText) + " (" + std::to_string(index) + ")");
+        const auto member = m_members.find(index);
+        if (member == m_members.end())
+            throw RuntimeError(errors::noSuchArrayMember,
+                               std::string(errors::noSuchArrayMemberText) + " (" + std::to_string(index) + ")");
+        return *member->second;
     }
 
     // Binds one handler to an event of every member; the handler receives the
@@ -52,7 +50,7 @@ public:
     }
 
 private:
-    std::vector<std::pair<std::int16_t, Control *>> m_members;
+    std::map<std::int16_t, Control *> m_members;
 };
 
 } // namespace runtime
