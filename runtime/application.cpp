@@ -4,18 +4,13 @@
 #include "runtime/no_display.h"
 #include "runtime/platform_start_guard.h"
 #include "runtime/qstring_conversion.h"
+#include "runtime/window_icon.h"
 #include "runtime/window_look.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QEvent>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-#include <QWidget>
-
-#include <utility>
 
 namespace runtime {
 namespace {
@@ -28,43 +23,6 @@ void describeApplication(const ProjectRecord &project)
     QApplication::setApplicationVersion(toQString(project.version));
     QApplication::setDesktopFileName(toQString(project.desktopId));
 }
-
-// Gives the application its window icon once the window has painted its
-// first frame: the toolkit's first image read looks through all its image
-// format plugins, which would otherwise hold that frame back. A desktop
-// takes the icon from the window whenever it is set.
-class IconAfterFirstFrame : public QObject
-{
-public:
-    IconAfterFirstFrame(QWidget *window, QString iconFolder) : QObject(window), m_iconFolder(std::move(iconFolder))
-    {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Queued: the frame is finished and shown before the icon is read.
-            QMetaObject::invokeMethod(this, &IconAfterFirstFrame::setIcon, Qt::QueuedConnection);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    void setIcon()
-    {
-        QIcon icon;
-        const QDir folder(m_iconFolder);
-        for (const QString &file : folder.entryList(QDir::Files, QDir::Name))
-            icon.addFile(folder.filePath(file));
-        QApplication::setWindowIcon(icon);
-        deleteLater();
-    }
-
-    QString m_iconFolder;
-};
 
 // The program speaks French: the toolkit's own texts (a text box's context
 // menu, say) follow when Qt's French translations are installed. Numbers
@@ -96,7 +54,7 @@ int run(int &argc, char **argv, const ProjectRecord &project)
 
     std::unique_ptr<Form> form = project.startupForm();
     form->load();
-    new IconAfterFirstFrame(form->widget(), toQString(project.iconFolder));
+    setWindowIconAfterFirstFrame(form->widget(), project.iconFolder);
     form->show();
     return QApplication::exec();
 }
