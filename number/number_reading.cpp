@@ -1,9 +1,12 @@
-// readNumber(): plain text goes to std::from_chars as it is; any other text
-// is first copied into the form std::from_chars reads (',' made '.', U+2212
-// made '-'), prefix only, and converted with one call.
+// readNumber(): the text is walked one plain character at a time and the
+// accepted prefix copied in the form std::from_chars reads, which converts it
+// in one call.
 
 #include "number/number_reading.h"
 
+#include "number/plain_text.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -18,65 +21,89 @@ constexpr bool isDigit(char c) noexcept
     return c >= '0' && c <= '9';
 }
 
-const char* skipBlanks(const char* p, const char* end) noexcept
+// The plain characters of a text in turn, format marks skipped: only as far
+// as the reading goes, so a long text is never normalised whole.
+class PlainCursor
 {
-    while (p != end && (*p == ' ' || *p == '\t'))
-        ++p;
-    return p;
-}
+public:
+    explicit PlainCursor(std::string_view text) noexcept : m_rest(text) { settle(); }
 
-// Takes an optional sign at `p`: '+', '-' or U+2212 (UTF-8 E2 88 92).
-// Returns true for either minus.
-bool takeSign(const char*& p, const char* end) noexcept
-{
-    if (p != end && (*p == '+' || *p == '-'))
-        return *p++ == '-';
-    if (end - p >= 3 && p[0] == '\xE2' && p[1] == '\x88' && p[2] == '\x92') {
-        p += 3;
-        return true;
+    // The current plain character; '\0' at the end of the text and on a
+    // character with no plain form.
+    char get() const noexcept { return m_current; }
+    void next() noexcept
+    {
+        m_rest.remove_prefix(m_size);
+        settle();
     }
-    return false;
-}
+
+private:
+    void settle() noexcept
+    {
+        while (!m_rest.empty()) {
+            const PlainCharacter c = firstPlainCharacter(m_rest);
+            if (!c.dropped) {
+                m_current = c.plain;
+                m_size = c.size;
+                return;
+            }
+            m_rest.remove_prefix(c.size);
+        }
+        m_current = '\0';
+        m_size = 0;
+    }
+
+    std::string_view m_rest;
+    char m_current = '\0';
+    std::size_t m_size = 0;
+};
 
 // Far beyond the exponents of the doubles; the sum below stays within int64.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
-// Any text: the accepted prefix is copied in the form std::from_chars reads.
-double readNormalized(const char* p, const char* end)
-{
-    p = skipBlanks(p, end);
-    const bool negative = takeSign(p, end);
+} // namespace
 
-    const char* const mantissa = p;
-    const char* separator = nullptr;
-    for (; p != end && (isDigit(*p) || ((*p == '.' || *p == ',') && separator == nullptr)); ++p) {
-        if (!isDigit(*p))
-            separator = p;
+double readNumber(std::string_view text) noexcept
+{
+    PlainCursor in(text);
+    while (in.get() == ' ')
+        in.next();
+    const bool negative = in.get() == '-';
+    if (negative || in.get() == '+')
+        in.next();
+
+    // The mantissa as std::from_chars reads it, sign apart: ',' made '.'.
+    std::string number;
+    std::size_t integerDigits = std::string::npos; // where the separator is
+    for (char c = in.get(); isDigit(c) || ((c == '.' || c == ',') && integerDigits == std::string::npos);
+         c = in.get()) {
+        if (!isDigit(c)) {
+            integerDigits = number.size();
+            c = '.';
+        }
+        number += c;
+        in.next();
     }
-    const std::size_t integerDigits = static_cast<std::size_t>((separator != nullptr ? separator : p) - mantissa);
-    if (p - mantissa == (separator != nullptr ? 1 : 0))
+    if (integerDigits == std::string::npos)
+        integerDigits = number.size();
+    if (number.size() == (integerDigits < number.size() ? 1u : 0u))
         return 0.0; // no digit: "", "-", ".", "e5", "--5", "inf"...
 
-    // The prefix as std::from_chars reads it, sign apart.
-    std::string number(mantissa, p);
-    if (separator != nullptr)
-        number[integerDigits] = '.';
-
     // The exponent only when complete: 'e' or 'E', a sign or none, digits.
+    // Nothing is read after the number, so an incomplete one is just dropped.
     std::int64_t exponent = 0;
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        const char* digits = p + 1;
-        const bool exponentNegative = takeSign(digits, end);
-        const char* q = digits;
-        while (q != end && isDigit(*q))
-            ++q;
-        if (q != digits) {
+    if (in.get() == 'e' || in.get() == 'E') {
+        in.next();
+        const bool exponentNegative = in.get() == '-';
+        if (exponentNegative || in.get() == '+')
+            in.next();
+        if (isDigit(in.get()))
             number += exponentNegative ? "e-" : "e";
-            number.append(digits, q);
-            if (std::from_chars(digits, q, exponent).ec != std::errc() || exponent > kExponentCap)
-                exponent = kExponentCap;
-            exponent = exponentNegative ? -exponent : exponent;
+        for (char c = in.get(); isDigit(c); in.next(), c = in.get()) {
+            number += c;
+            exponent = std::min(exponent * 10 + (c - '0'), kExponentCap);
         }
+        exponent = exponentNegative ? -exponent : exponent;
     }
 
     double magnitude = 0.0;
@@ -92,28 +119,6 @@ double readNormalized(const char* p, const char* end)
         magnitude = scale + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -magnitude : magnitude;
-}
-
-} // namespace
-
-double readNumber(std::string_view text) noexcept
-{
-    const char* const end = text.data() + text.size();
-
-    // Plain text: from the first digit or '.' on, std::from_chars reads the
-    // grammar by itself, unless it stops at a ',' or an 'e' that may go on
-    // (a ',' separator, a U+2212 exponent sign), or the number is out of range.
-    const char* p = skipBlanks(text.data(), end);
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '-' || *p == '+'))
-        ++p;
-    if (p != end && (isDigit(*p) || *p == '.')) {
-        double magnitude = 0.0;
-        const auto [last, ec] = std::from_chars(p, end, magnitude);
-        if (ec == std::errc() && (last == end || (*last != ',' && *last != 'e' && *last != 'E')))
-            return negative ? -magnitude : magnitude;
-    }
-    return readNormalized(text.data(), end);
 }
 
 } // namespace number
