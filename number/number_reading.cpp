@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -26,36 +27,83 @@ constexpr bool isDigit(char c) noexcept
 class PlainCursor
 {
 public:
-    explicit PlainCursor(std::string_view text) noexcept : m_rest(text) { settle(); }
+    explicit PlainCursor(std::string_view text) noexcept : m_at(text.data()), m_end(text.data() + text.size())
+    {
+        settle();
+    }
 
     // The current plain character; '\0' at the end of the text and on a
     // character with no plain form.
     char get() const noexcept { return m_current; }
     void next() noexcept
     {
-        m_rest.remove_prefix(m_size);
+        m_at = m_next;
         settle();
+    }
+    // Takes the run of ASCII digits from the current character on, as it
+    // stands in the text: what people type, copied at once.
+    std::string_view takeAsciiDigits() noexcept
+    {
+        const char* p = m_at;
+        while (p != m_end && isDigit(*p))
+            ++p;
+        const std::string_view run(m_at, static_cast<std::size_t>(p - m_at));
+        if (!run.empty()) {
+            m_at = p;
+            settle();
+        }
+        return run;
     }
 
 private:
     void settle() noexcept
     {
-        while (!m_rest.empty()) {
-            const PlainCharacter c = firstPlainCharacter(m_rest);
+        for (; m_at != m_end; m_at = m_next) {
+            const PlainCharacter c = firstPlainCharacter({m_at, static_cast<std::size_t>(m_end - m_at)});
+            m_next = m_at + c.size;
             if (!c.dropped) {
                 m_current = c.plain;
-                m_size = c.size;
                 return;
             }
-            m_rest.remove_prefix(c.size);
         }
         m_current = '\0';
-        m_size = 0;
     }
 
-    std::string_view m_rest;
+    const char* m_at;
+    const char* const m_end;
+    const char* m_next = nullptr;
     char m_current = '\0';
+};
+
+// The accepted prefix as std::from_chars reads it: on the stack for what
+// people type, copied to the heap past that.
+class Prefix
+{
+public:
+    static constexpr std::size_t npos = std::string_view::npos;
+
+    void operator+=(std::string_view text)
+    {
+        if (m_large.empty() && m_size + text.size() <= sizeof m_small) {
+            std::memcpy(m_small + m_size, text.data(), text.size());
+        } else {
+            if (m_large.empty())
+                m_large.assign(m_small, m_size);
+            m_large += text;
+        }
+        m_size += text.size();
+    }
+    void operator+=(char c) { *this += std::string_view(&c, 1); }
+    std::string_view view() const noexcept
+    {
+        return m_large.empty() ? std::string_view(m_small, m_size) : std::string_view(m_large);
+    }
+    std::size_t size() const noexcept { return m_size; }
+
+private:
+    char m_small[64];
     std::size_t m_size = 0;
+    std::string m_large;
 };
 
 // Far beyond the exponents of the doubles; the sum below stays within int64.
@@ -73,18 +121,21 @@ double readNumber(std::string_view text) noexcept
         in.next();
 
     // The mantissa as std::from_chars reads it, sign apart: ',' made '.'.
-    std::string number;
-    std::size_t integerDigits = std::string::npos; // where the separator is
-    for (char c = in.get(); isDigit(c) || ((c == '.' || c == ',') && integerDigits == std::string::npos);
-         c = in.get()) {
-        if (!isDigit(c)) {
+    Prefix number;
+    std::size_t integerDigits = Prefix::npos; // where the separator is
+    for (;; in.next()) {
+        number += in.takeAsciiDigits();
+        const char c = in.get();
+        if (isDigit(c)) { // of another script
+            number += c;
+        } else if ((c == '.' || c == ',') && integerDigits == Prefix::npos) {
             integerDigits = number.size();
-            c = '.';
+            number += '.';
+        } else {
+            break;
         }
-        number += c;
-        in.next();
     }
-    if (integerDigits == std::string::npos)
+    if (integerDigits == Prefix::npos)
         integerDigits = number.size();
     if (number.size() == (integerDigits < number.size() ? 1u : 0u))
         return 0.0; // no digit: "", "-", ".", "e5", "--5", "inf"...
@@ -107,12 +158,13 @@ double readNumber(std::string_view text) noexcept
     }
 
     double magnitude = 0.0;
-    const auto [last, ec] = std::from_chars(number.data(), number.data() + number.size(), magnitude);
+    const std::string_view prefix = number.view();
+    const auto [last, ec] = std::from_chars(prefix.data(), prefix.data() + prefix.size(), magnitude);
     static_cast<void>(last);
     if (ec == std::errc::result_out_of_range) {
         // The number is 0.d1d2... x 10^scale, with d1 its first non-zero
         // digit: far above zero for an overflow, far below for an underflow.
-        const std::size_t firstNonZero = number.find_first_not_of("0.");
+        const std::size_t firstNonZero = prefix.find_first_not_of("0.");
         const std::int64_t scale = firstNonZero < integerDigits
             ? static_cast<std::int64_t>(integerDigits - firstNonZero)
             : -static_cast<std::int64_t>(firstNonZero - integerDigits - 1);

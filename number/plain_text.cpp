@@ -63,12 +63,8 @@ Decoded decode(std::string_view text) noexcept
 
 } // namespace
 
-PlainCharacter firstPlainCharacter(std::string_view text) noexcept
+PlainCharacter firstPlainNonAscii(std::string_view text) noexcept
 {
-    const char lead = text[0];
-    if (static_cast<unsigned char>(lead) < 0x80)
-        return {1, lead >= '\t' && lead <= '\r' ? ' ' : lead, false};
-
     const Decoded d = decode(text);
     if (d.size == 0)
         return {1, '\0', false};

@@ -34,6 +34,15 @@ struct PlainCharacter
                       // has no plain form and is kept as it is, or is dropped
     bool dropped;     // an invisible format mark
 };
-PlainCharacter firstPlainCharacter(std::string_view text) noexcept;
+PlainCharacter firstPlainNonAscii(std::string_view text) noexcept;
+
+// Inline for ASCII, the readers' common case, where only the blanks change.
+inline PlainCharacter firstPlainCharacter(std::string_view text) noexcept
+{
+    const char lead = text[0];
+    if (static_cast<unsigned char>(lead) < 0x80)
+        return {1, lead >= '\t' && lead <= '\r' ? ' ' : lead, false};
+    return firstPlainNonAscii(text);
+}
 
 } // namespace number
