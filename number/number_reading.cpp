@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace number {
@@ -85,7 +85,7 @@ public:
     void operator+=(std::string_view text)
     {
         if (m_large.empty() && m_size + text.size() <= sizeof m_small) {
-            std::memcpy(m_small + m_size, text.data(), text.size());
+            std::copy(text.begin(), text.end(), m_small + m_size);
         } else {
             if (m_large.empty())
                 m_large.assign(m_small, m_size);
