@@ -78,6 +78,8 @@ void TestPlainText::asTheUserSeesIt_data()
     row("next line U+0085 before", u"\u008545"_s, u" 45"_s, 45.0);
     row("line separator before", u"\u202845"_s, u" 45"_s, 45.0);
     row("paragraph separator after", u"45\u2029"_s, u"45 "_s, 45.0);
+    row("no-break spaces between the parts of an angle", u"48\u00B0\u00A051\u2032\u00A0N"_s,
+        u"48\u00B0 51\u2032 N"_s, 48.0);
 
     // Invisible format marks: ignored wherever they are.
     row("right-to-left mark before", u"\u200F45"_s, u"45"_s, 45.0);
