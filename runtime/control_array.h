@@ -1,7 +1,6 @@
 #pragma once
 
 #include "runtime/runtime_error.h"
-#include "runtime/text.h"
 
 #include <cstdint>
 #include <map>
@@ -26,42 +25,39 @@ public:
         return *member->second;
     }
 
-    // Binds one handler to an event of every member; the handler receives the
-    // member's Index by reference before the event's own arguments.
+    // Each binds one handler to an event of every member; the handler
+    // receives the member's Index by reference before the event's own
+    // arguments.
     template <typename Handler>
     void onChange(Handler handler)
     {
-        for (const auto &[index, control] : m_members) {
-            control->onChange([handler, index = index] {
-                std::int16_t Index = index;
-                handler(Index);
-            });
-        }
+        bindEach(&Control::onChange, handler);
     }
 
     template <typename Handler>
     void onKeyPress(Handler handler)
     {
-        for (const auto &[index, control] : m_members) {
-            control->onKeyPress([handler, index = index](std::int16_t &keyAscii) {
-                std::int16_t Index = index;
-                handler(Index, keyAscii);
-            });
-        }
+        bindEach(&Control::onKeyPress, handler);
     }
 
     template <typename Handler>
     void onPaste(Handler handler)
     {
+        bindEach(&Control::onPaste, handler);
+    }
+
+private:
+    template <typename Bind, typename Handler>
+    void bindEach(Bind bind, const Handler &handler)
+    {
         for (const auto &[index, control] : m_members) {
-            control->onPaste([handler, index = index](const Text &pasted, bool &cancel) {
+            (control->*bind)([handler, index = index](auto &...arguments) {
                 std::int16_t Index = index;
-                handler(Index, pasted, cancel);
+                handler(Index, arguments...);
             });
         }
     }
 
-private:
     std::map<std::int16_t, Control *> m_members;
 };
 
