@@ -65,7 +65,14 @@ echo "reproducible: both builds give $(sha256sum "$deb" | cut -c1-16)…"
 # binary-has-unneeded-section are infos and are real faults here. The one
 # info let through: lintian splits strings at non-ASCII bytes, so the French
 # "élément" in an error text reads to it as the misspelt word "ment".
-lintian --fail-on none --pedantic -I --tag-display-limit 0 "$deb" >"$tmp/lintian.log" 2>&1 \
+# With AppStream 1.0, lintian's own run of appstreamcli validate-tree fails
+# on the homepage the project does not have; the metainfo tests validate it
+# with exactly that finding (and those kept for Debian 12) made pedantic.
+suppressed=()
+if [[ $(appstreamcli --version 2>/dev/null) =~ version:\ ([0-9]+) ]] && ((BASH_REMATCH[1] >= 1)); then
+    suppressed=(--suppress-tags appstream-metadata-validation-failed)
+fi
+lintian --fail-on none --pedantic -I --tag-display-limit 0 "${suppressed[@]}" "$deb" >"$tmp/lintian.log" 2>&1 \
     || { cat "$tmp/lintian.log" >&2; fail "lintian could not check the package"; }
 cat "$tmp/lintian.log"
 grep -v -e '^I: dms2dd: spelling-error-in-binary ment meant \[usr/bin/dms2dd\]$' \
