@@ -5,7 +5,9 @@
 #include "runtime/form.h"
 #include "runtime/no_display.h"
 #include "runtime/platform_start_guard.h"
+#include "runtime/start_hang_guard.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -49,9 +51,15 @@ int run(int &argc, char **argv, const ProjectRecord &project)
         reportNoDisplay(project.name, NoDisplay::NoneNamed);
         return 1;
     }
+    StartHangGuard hangGuard(project.name);
     PlatformStartGuard startGuard(project.name);
     QApplication application(argc, argv);
     startGuard.release();
+    // The accessibility bridge registers on the session bus when first
+    // asked; asked here, a bus that never answers is told from the display.
+    hangGuard.reached(StartStep::SessionBus);
+    QAccessible::isActive();
+    hangGuard.reached(StartStep::Window);
     describeApplication(project);
     QTranslator translator;
     speakFrench(application, translator);
@@ -60,6 +68,7 @@ int run(int &argc, char **argv, const ProjectRecord &project)
     std::unique_ptr<Form> form = project.startupForm();
     form->load();
     form->show();
+    hangGuard.release();
     return QApplication::exec();
 }
 
