@@ -29,16 +29,24 @@ bool clickShowsFocus(Control control)
            || control == Control::Result;
 }
 
-// Where the Tab that Enter or Escape queue takes the focus from `from`:
-// Enter queues one in an input field, Escape in an input field or the
-// result field; no key queues one on "Copier".
-std::optional<Control> focusAfterQueuedTab(const QString &key, Control from)
+// Where a key moves the focus from `from`, if it does: Tab to the next
+// control in order, round to the first; Enter and Escape through a Tab the
+// program queues, Enter in an input field, Escape in an input field or the
+// result field.
+std::optional<Control> focusAfterKey(const QString &key, Control from)
 {
-    const bool queuesTab = from == Control::Degrees || from == Control::Minutes || from == Control::Seconds
-                           || (key == QStringLiteral("Escape") && from == Control::Result);
-    if (!queuesTab)
+    const bool inputField = from == Control::Degrees || from == Control::Minutes || from == Control::Seconds;
+    const bool movesOn = key == QStringLiteral("Tab") || (key == QStringLiteral("Return") && inputField)
+                         || (key == QStringLiteral("Escape") && (inputField || from == Control::Result));
+    if (!movesOn)
         return std::nullopt;
-    return *(std::find(focusOrder.begin(), focusOrder.end(), from) + 1);
+    const auto next = std::find(focusOrder.begin(), focusOrder.end(), from) + 1;
+    return next == focusOrder.end() ? focusOrder.front() : *next;
+}
+
+bool mayMoveFocus(const QString &key)
+{
+    return key == QStringLiteral("Tab") || key == QStringLiteral("Return") || key == QStringLiteral("Escape");
 }
 
 // The focus frame's colour, a dark blue, as against the grey and green of
@@ -163,11 +171,9 @@ bool ConversionSession::performStep(const QString &step)
     } else if (verb == QStringLiteral("type")) {
         done = m_x.type(argument);
     } else if (verb == QStringLiteral("key")) {
-        const auto before = argument == QStringLiteral("Return") || argument == QStringLiteral("Escape")
-                                ? focusShown()
-                                : std::nullopt;
+        const auto before = mayMoveFocus(argument) ? focusShown() : std::nullopt;
         done = m_x.key(argument);
-        if (const auto after = before ? focusAfterQueuedTab(argument, *before) : std::nullopt) {
+        if (const auto after = before ? focusAfterKey(argument, *before) : std::nullopt) {
             expectedFocus = [after](std::optional<Control> focus) { return focus == after; };
             expectation = QStringLiteral("the focus to move on to ") + objectNameOf(*after);
         }

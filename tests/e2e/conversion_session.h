@@ -51,9 +51,10 @@ public:
     // followed by the person's pace, and stops at the first that fails,
     // naming it. A step whose outcome the next one depends on is done only
     // once the window shows it: a click on a field once the focus is drawn
-    // there, Enter or Escape once the Tab they queue has moved the focus
-    // on, a click on the background once the window shows a focus at all.
-    // What "Copier" copies is for the caller to wait for. The steps:
+    // there, Tab, and Enter or Escape through the Tab they queue, once the
+    // focus has moved on, a click on the background once the window shows
+    // a focus at all. What "Copier" copies is for the caller to wait for.
+    // The steps:
     //   "click degrees|minutes|seconds|result|copier|caption"
     //   "click background" a click on bare background, as a person clicks a
     //                      window to bring it forward: with no window
