@@ -69,8 +69,20 @@ def confine(scratch):
     os.makedirs(speechd, exist_ok=True)
     with open(os.path.join(speechd, "speechd.conf"), "w", encoding="utf-8") as conf:
         conf.write('AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
-    # Orca keeps its settings in memory rather than in a dconf database.
+    # Orca keeps its settings in memory rather than in a dconf database, and
+    # speaks English whatever the machine's language.
     os.environ["GSETTINGS_BACKEND"] = "memory"
+    os.environ.pop("LANGUAGE", None)
+    os.environ["LANG"] = os.environ["LC_ALL"] = "C.UTF-8"
+    # Orca will not start while it finds another Orca of the same user (it
+    # asks pgrep), be it the user's own or this test's beside it. This one
+    # is alone in its own session and buses: it is shown no other.
+    tools = os.path.join(scratch, "bin")
+    os.makedirs(tools, exist_ok=True)
+    with open(os.path.join(tools, "pgrep"), "w", encoding="utf-8") as pgrep:
+        pgrep.write("#!/bin/sh\nexit 1\n")
+    os.chmod(os.path.join(tools, "pgrep"), 0o755)
+    os.environ["PATH"] = tools + os.pathsep + os.environ["PATH"]
 
 
 def wait_for_accessibility_bus():
@@ -187,15 +199,14 @@ def check(program, scratch, processes):
     speech = Speech(os.path.join(scratch, "orca-debug.out"))
     # Debian's own interpreter: the speechd and pyatspi modules belong to it.
     processes.append(subprocess.Popen(
-        ["/usr/bin/python3", "/usr/bin/orca", "--replace", "-u", os.path.join(scratch, "orca-settings"),
+        ["/usr/bin/python3", "/usr/bin/orca", "-u", os.path.join(scratch, "orca-settings"),
          "--debug-file", "/dev/stdout"],
         stdout=speech.terminal, stderr=open(os.path.join(scratch, "orca-errors.txt"), "wb")))
     speech.started()
     speech.wait_for("that it has started", lambda line: "Screen reader on" in line, limit=START_LIMIT)
 
     # Under the C locale the decimal separator is ".".
-    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                       LANG="C.UTF-8", LC_ALL="C.UTF-8")
+    environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     start = speech.mark()
     processes.append(subprocess.Popen([program], env=environment))
     speech.wait_for("the window's name", lambda line: line.startswith("Form1"), after=start, limit=START_LIMIT)
