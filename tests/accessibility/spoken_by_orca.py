@@ -99,6 +99,19 @@ def wait_for_accessibility_bus():
     raise Failure("the accessibility bus did not start")
 
 
+def wait_for_window_manager():
+    """Waits until the window manager has taken the screen: a window shown
+    before then is never given the focus, and Orca says nothing of it."""
+    deadline = time.monotonic() + START_LIMIT
+    while time.monotonic() < deadline:
+        root = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True,
+                              timeout=START_LIMIT)
+        if "window id" in root.stdout:
+            return
+        time.sleep(0.1)
+    raise Failure("the window manager did not start")
+
+
 class Speech:
     """What Orca has spoken so far, in order, read from its debug log as it
     is written.
@@ -195,6 +208,7 @@ def check(program, scratch, processes):
     wait_for_accessibility_bus()
     processes.append(subprocess.Popen(["openbox", "--sm-disable"],
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    wait_for_window_manager()
 
     speech = Speech(os.path.join(scratch, "orca-debug.out"))
     # Debian's own interpreter: the speechd and pyatspi modules belong to it.

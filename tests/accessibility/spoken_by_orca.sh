@@ -10,7 +10,7 @@ here=$(dirname "$0")
 # Debian's own interpreter: Orca and its speechd module belong to it.
 python=/usr/bin/python3
 
-for tool in dbus-run-session Xvfb xdotool openbox /usr/libexec/at-spi-bus-launcher /usr/bin/orca \
+for tool in dbus-run-session Xvfb xdotool xprop openbox /usr/libexec/at-spi-bus-launcher /usr/bin/orca \
             /usr/bin/speech-dispatcher "$python"; do
     if ! command -v "$tool" >/dev/null; then
         echo "FAIL: $tool is missing (scripts/setup.sh test installs it)" >&2
