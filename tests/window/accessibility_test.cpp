@@ -89,7 +89,8 @@ void AccessibilityTest::initTestCase()
 {
     // Qt raises accessibility events only once its bridge has found the
     // accessibility bus; from then on the test takes them instead of the bridge.
-    QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 20000);
+    // The limit only catches a bridge that never comes on.
+    QVERIFY(QTest::qWaitFor([] { return QAccessible::isActive(); }, 20000));
     QAccessible::installUpdateHandler(record);
 }
 
