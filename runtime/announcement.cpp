@@ -75,7 +75,13 @@ void announce(const std::string &text)
     if (!QCoreApplication::instance() || !QAccessible::isActive())
         return;
     Announcer *target = announcer();
-    target->text = toQString(text);
+    const QString newText = toQString(text);
+    if (newText != target->text) {
+        target->text = newText;
+        // Screen readers keep the name they last read: they are told it changed.
+        QAccessibleEvent renamed(target, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
     QAccessibleEvent shown(target, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 }

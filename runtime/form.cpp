@@ -3,6 +3,7 @@
 #include "runtime/accessible_text_box.h"
 #include "runtime/caption_fit.h"
 #include "runtime/command_button.h"
+#include "runtime/description_announcement.h"
 #include "runtime/error_report.h"
 #include "runtime/fonts.h"
 #include "runtime/qstring_conversion.h"
@@ -227,6 +228,7 @@ void Form::setDescriptionFromLabels(std::initializer_list<std::string_view> labe
         lines.append(labelWidget->text());
     }
     m_window->setAccessibleDescription(lines.join(u'\n'));
+    announceDescriptionWhenFirstActive(m_window.get());
 }
 
 } // namespace runtime

@@ -219,6 +219,13 @@ def check(program, scratch, processes):
     speech.started()
     speech.wait_for("that it has started", lambda line: "Screen reader on" in line, limit=START_LIMIT)
 
+    # The user starts the program from another window, which has the focus.
+    start = speech.mark()
+    processes.append(subprocess.Popen(["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "focus_holder.py")],
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+    speech.wait_for("the window the program is started from", lambda line: line.startswith("Lanceur"), after=start,
+                    limit=START_LIMIT)
+
     # Under the C locale the decimal separator is ".".
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     start = speech.mark()

@@ -157,22 +157,34 @@ void AccessibilityTest::focusIsVisibleOnEveryFocusableControl()
     QVERIFY2(focused != unfocused, "the focused control looks the same as when it has no focus");
 }
 
+// What a screen reader is told as the window appears: the window's
+// description as it is shown; on Qt 6.8, whose Orca does not read a window's
+// description, also a notification of it once the window is active.
+QStringList toldAtStart()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return {windowDescription, windowDescription};
+#else
+    return {windowDescription};
+#endif
+}
+
 void AccessibilityTest::screenReaderIsTold_data()
 {
     QTest::addColumn<int>("index");      // the field typed into, -1 for none
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("copy");      // "Copier" clicked afterwards
-    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("expected");   // after what is told at start
 
-    QTest::newRow("window shown with its title and key help") << -1 << "" << false << QStringList{windowDescription};
-    QTest::newRow("minutes 75 refused") << 1 << "75" << false << QStringList{windowDescription, refusalDescription};
-    QTest::newRow("seconds 61 refused") << 2 << "61" << false << QStringList{windowDescription, refusalDescription};
+    QTest::newRow("window shown with its title and key help") << -1 << "" << false << QStringList{};
+    QTest::newRow("minutes 75 refused") << 1 << "75" << false << QStringList{refusalDescription};
+    QTest::newRow("seconds 61 refused") << 2 << "61" << false << QStringList{refusalDescription};
     QTest::newRow("refused twice in a row, told twice")
-        << 1 << "755" << false << QStringList{windowDescription, refusalDescription, refusalDescription};
-    QTest::newRow("minutes exactly 60 pass, nothing told") << 1 << "60" << false << QStringList{windowDescription};
-    QTest::newRow("degrees 400 are never range-checked") << 0 << "400" << false << QStringList{windowDescription};
-    QTest::newRow("copy confirmed") << 0 << "45.21" << true << QStringList{windowDescription, copied};
-    QTest::newRow("empty result copied, confirmed too") << -1 << "" << true << QStringList{windowDescription, copied};
+        << 1 << "755" << false << QStringList{refusalDescription, refusalDescription};
+    QTest::newRow("minutes exactly 60 pass, nothing told") << 1 << "60" << false << QStringList{};
+    QTest::newRow("degrees 400 are never range-checked") << 0 << "400" << false << QStringList{};
+    QTest::newRow("copy confirmed") << 0 << "45.21" << true << QStringList{copied};
+    QTest::newRow("empty result copied, confirmed too") << -1 << "" << true << QStringList{copied};
 }
 
 void AccessibilityTest::screenReaderIsTold()
@@ -189,7 +201,7 @@ void AccessibilityTest::screenReaderIsTold()
         QTest::mouseClick(fixture.copyButton(), Qt::LeftButton);
     QCoreApplication::processEvents();
 
-    QCOMPARE(told(), expected);
+    QCOMPARE(told(), toldAtStart() + expected);
     // Nothing a screen reader is told is put on screen: the window holds the
     // same widgets, and none of them shows the text.
     const QList<QWidget *> children = fixture.window()->findChildren<QWidget *>();
