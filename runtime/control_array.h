@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/runtime_error.h"
+#include "runtime/text.h"
 
 #include <cstdint>
 #include <string>
@@ -47,6 +48,17 @@ public:
             control->onKeyPress([handler, index = index](std::int16_t &keyAscii) {
                 std::int16_t Index = index;
                 handler(Index, keyAscii);
+            });
+        }
+    }
+
+    template <typename Handler>
+    void onPaste(Handler handler)
+    {
+        for (const auto &[index, control] : m_members) {
+            control->onPaste([handler, index = index](const Text &pasted, bool &cancel) {
+                std::int16_t Index = index;
+                handler(Index, pasted, cancel);
             });
         }
     }

@@ -22,6 +22,11 @@ double readNumber(const Text &text)
     return number::readNumber(text);
 }
 
+std::optional<number::WholeAngle> readWholeAngle(const Text &text)
+{
+    return number::readWholeAngle(text);
+}
+
 Text textOf(double value)
 {
     return number::numberText(value, systemDecimalSeparator());

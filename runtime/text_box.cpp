@@ -2,6 +2,7 @@
 
 #include "runtime/error_report.h"
 #include "runtime/key_ascii.h"
+#include "runtime/paste_watch.h"
 #include "runtime/qstring_conversion.h"
 
 #include <QEvent>
@@ -35,6 +36,8 @@ private:
 TextBox::TextBox(QLineEdit *edit) : m_edit(edit)
 {
     QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [this] { raiseChange(); });
+    // Installed first, so it sees a key after KeyPress has been raised for it.
+    new PasteWatch(m_edit, [this](const QString &pasted) { return raisePaste(pasted.toStdString()); });
     m_edit->installEventFilter(new KeyPressFilter(*this, m_edit));
 }
 
@@ -51,6 +54,11 @@ void TextBox::setText(const Text &text)
     m_edit->setText(QString::fromStdString(text));
     // An assigned text is shown from its start, not scrolled to its end.
     m_edit->setCursorPosition(0);
+}
+
+void TextBox::moveCaretToEnd()
+{
+    m_edit->end(false);
 }
 
 void TextBox::setBackColor(Colour colour)
@@ -86,6 +94,11 @@ void TextBox::onKeyPress(KeyPressHandler handler)
     m_keyPress = std::move(handler);
 }
 
+void TextBox::onPaste(PasteHandler handler)
+{
+    m_paste = std::move(handler);
+}
+
 void TextBox::raiseChange()
 {
     if (m_change)
@@ -96,6 +109,14 @@ void TextBox::raiseKeyPress(std::int16_t keyAscii)
 {
     if (m_keyPress)
         dispatch([&] { m_keyPress(keyAscii); });
+}
+
+bool TextBox::raisePaste(const Text &pasted)
+{
+    bool cancel = false;
+    if (m_paste)
+        dispatch([&] { m_paste(pasted, cancel); });
+    return cancel;
 }
 
 } // namespace runtime

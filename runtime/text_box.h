@@ -18,6 +18,8 @@ class TextBox
 public:
     using ChangeHandler = std::function<void()>;
     using KeyPressHandler = std::function<void(std::int16_t &keyAscii)>;
+    // Told the text about to be pasted; setting cancel keeps it out of the field.
+    using PasteHandler = std::function<void(const Text &pasted, bool &cancel)>;
 
     explicit TextBox(QLineEdit *edit);
     ~TextBox();
@@ -27,6 +29,8 @@ public:
     Text text() const;
     // Raises Change before returning when the text differs from the current one.
     void setText(const Text &text);
+    // Puts the caret after the last character, the text scrolled to show it.
+    void moveCaretToEnd();
 
     void setBackColor(Colour colour);
     void setForeColor(Colour colour);
@@ -37,16 +41,21 @@ public:
     void onChange(ChangeHandler handler);
     // The key always goes on to the field after the handler, unchanged.
     void onKeyPress(KeyPressHandler handler);
+    // Raised before any paste into the field: keyboard, context menu, the
+    // middle button's primary selection, or a text dropped on it.
+    void onPaste(PasteHandler handler);
 
     QLineEdit *widget() const { return m_edit; }
 
 private:
     void raiseChange();
     void raiseKeyPress(std::int16_t keyAscii);
+    bool raisePaste(const Text &pasted);
 
     QLineEdit *m_edit;
     ChangeHandler m_change;
     KeyPressHandler m_keyPress;
+    PasteHandler m_paste;
 
     friend class KeyPressFilter;
 };

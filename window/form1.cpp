@@ -13,6 +13,7 @@
 #include "runtime/text_box.h"
 
 #include <cmath>
+#include <optional>
 
 namespace window {
 namespace {
@@ -32,6 +33,23 @@ constexpr const char *refusalDescription = "Valeur refusée : supérieure à 60"
 // What a screen reader is told once the result is on the clipboard.
 constexpr const char *copiedAnnouncement = "Résultat copié";
 
+// What a screen reader hears once a pasted coordinate fills the fields.
+constexpr const char *spreadAnnouncement = "Coordonnée répartie : ";
+
+// The coordinate as it was written, in the marks a screen reader reads:
+// "48° 51′ 24″ N".
+runtime::Text spokenAngle(const number::WholeAngle &angle)
+{
+    runtime::Text spoken = (angle.minusSign ? "-" : "") + angle.degrees + "°";
+    if (!angle.minutes.empty())
+        spoken += " " + angle.minutes + "′";
+    if (!angle.seconds.empty())
+        spoken += " " + angle.seconds + "″";
+    if (angle.hemisphere != '\0')
+        spoken += runtime::Text(" ") + angle.hemisphere;
+    return spoken;
+}
+
 } // namespace
 
 Form1::Form1()
@@ -43,6 +61,9 @@ Form1::Form1()
     onLoad([this] { Form_Load(); });
     Text1.onChange([this](std::int16_t &Index) { Text1_Change(Index); });
     Text1.onKeyPress([this](std::int16_t &Index, std::int16_t &KeyAscii) { Text1_KeyPress(Index, KeyAscii); });
+    Text1.onPaste([this](std::int16_t &Index, const runtime::Text &Pasted, bool &Cancel) {
+        Text1_Paste(Index, Pasted, Cancel);
+    });
     Text2.onKeyPress([this](std::int16_t &KeyAscii) { Text2_KeyPress(KeyAscii); });
     Command1.onClick([this] { Command1_Click(); });
 
@@ -112,6 +133,27 @@ void Form1::Text1_KeyPress(std::int16_t & /*Index*/, std::int16_t &KeyAscii)
         Text1[2].setText("");
         Text2.setText("");
     }
+}
+
+void Form1::Text1_Paste(std::int16_t &Index, const runtime::Text &Pasted, bool &Cancel)
+{
+    // Only a whole coordinate is spread over the three fields; any other
+    // text is pasted into the field as it is.
+    const std::optional<number::WholeAngle> angle = runtime::readWholeAngle(Pasted);
+    if (!angle)
+        return;
+    Cancel = true;
+
+    // Each part keeps the angle's sign, since the sum adds the parts as they are.
+    const runtime::Text sign = angle->negative() ? "-" : "";
+    const auto withSign = [&sign](const runtime::Text &part) { return part.empty() ? part : sign + part; };
+    // Ordinary assignments: each recalculates, and a part above 60 is refused.
+    Text1[0].setText(withSign(angle->degrees));
+    Text1[1].setText(withSign(angle->minutes));
+    Text1[2].setText(withSign(angle->seconds));
+    Text1[Index].moveCaretToEnd();
+
+    runtime::announce(spreadAnnouncement + spokenAngle(*angle));
 }
 
 void Form1::Text2_KeyPress(std::int16_t &KeyAscii)
