@@ -223,8 +223,9 @@ def check(program, scratch, processes):
     start = speech.mark()
     processes.append(subprocess.Popen(["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "focus_holder.py")],
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    speech.wait_for("the window the program is started from", lambda line: line.startswith("Lanceur"), after=start,
-                    limit=START_LIMIT)
+    # Orca names the window, its button or both, as the events come.
+    speech.wait_for("the window the program is started from", lambda line: line.startswith(("Lanceur", "Lancer")),
+                    after=start, limit=START_LIMIT)
 
     # Under the C locale the decimal separator is ".".
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
