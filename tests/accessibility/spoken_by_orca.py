@@ -203,10 +203,29 @@ class Speech:
                 raise Failure(f"Orca did not speak {what}; it spoke: {self.lines[after:]!r}")
             time.sleep(0.05)
 
+    def expect_none(self, what, test, start, end):
+        """Fails if a line spoken from index `start` up to `end` passes `test`."""
+        self._update()
+        for line in self.lines[start:end]:
+            if test(line):
+                raise Failure(f"Orca spoke {what}: {line!r}; it spoke: {self.lines[start:end]!r}")
+        print(f"ok: never {what}")
+
     def mark(self):
         """The index the next spoken line will have."""
         self._update()
         return len(self.lines)
+
+
+def spoken_value(line):
+    """The value in a line Orca speaks for a text field: "45.21 selected."
+    and "45.21" both give "45.21"."""
+    value = line.rstrip(".")
+    return value[:-len(" selected")] if value.endswith(" selected") else value
+
+
+def is_cut_short(value, whole):
+    return 0 < len(value) < len(whole) and whole.startswith(value)
 
 
 def keys(*names):
@@ -257,21 +276,26 @@ def check(program, scratch, processes):
     type_text("36")
     speech.wait_for("the 6 typed", lambda line: line == "6", after=mark)
 
-    # Back to the minutes and forward again: focus reaches the seconds holding 36.
+    # Back to the minutes and forward again: focus reaches the seconds holding
+    # 36, then the result holding 45.21, then the copy button.
     mark = speech.mark()
     keys("shift+Tab")
     speech.wait_for("the minutes field on focus", lambda line: line.startswith("Minutes"), after=mark)
-    mark = speech.mark()
+    seconds = speech.mark()
     keys("Tab")
-    speech.wait_for("36 whole on focus", lambda line: line.rstrip(".") == "36 selected", after=mark)
+    speech.wait_for("36 on focus", lambda line: spoken_value(line) == "36", after=seconds)
+    result = speech.mark()
+    keys("Tab")
+    speech.wait_for("45.21 on focus", lambda line: spoken_value(line) == "45.21", after=result)
+    copy = speech.mark()
+    keys("Tab")
+    button = speech.wait_for("the copy button on focus", lambda line: line.startswith("Copier"), after=copy)
+    # Orca has said all it had to say of both fields before the button: never
+    # a value with its end cut off.
+    speech.expect_none("a value cut short",
+                       lambda line: any(is_cut_short(spoken_value(line), whole) for whole in ("36", "45.21")),
+                       seconds, button)
 
-    mark = speech.mark()
-    keys("Tab")
-    speech.wait_for("45.21 whole on focus", lambda line: line.rstrip(".") == "45.21 selected", after=mark)
-
-    mark = speech.mark()
-    keys("Tab")
-    speech.wait_for("the copy button on focus", lambda line: line.startswith("Copier"), after=mark)
     mark = speech.mark()
     keys("space")
     speech.wait_for("the copy confirmed", lambda line: COPIED in line, after=mark)
