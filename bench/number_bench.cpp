@@ -1,6 +1,9 @@
 // Benchmarks of the number layer against the standard conversions it is
-// built on: readNumber() vs std::from_chars, numberText() vs the shortest
-// std::to_chars, on the same realistic inputs (angles as typed or computed).
+// built on: readNumber() vs std::from_chars, numberText() vs std::to_chars
+// with 15 significant digits, on the same realistic inputs (angles as typed
+// or computed). The shortest std::to_chars, and readNumber() on the same
+// numbers written with the blanks, marks, digits and dashes of other
+// keyboards, are timed too.
 // Build with optimizations (CMAKE_BUILD_TYPE=Release) before reading times.
 //
 // The input of each timed loop is a variable declared before the loop and
@@ -31,6 +34,16 @@ const std::vector<std::string> kTexts = {
     "2,77777777777778E-07",
     "1.5e-5",
     "1E+15",
+};
+
+// Numbers as pasted from web pages and PDFs: a no-break space, a direction
+// mark, an en dash for minus, full-width and Arabic-Indic digits.
+const std::vector<std::string> kTextsAsSeen = {
+    "\u00A045",
+    "\u200F12.5",
+    "\u2013" "9,508333",
+    "\uFF14\uFF15,\uFF15",
+    "\u0663\u0665\u0669,\u0669\u0669",
 };
 
 // The same texts as std::from_chars accepts them: '.' as separator.
@@ -95,6 +108,17 @@ void readNumberAll(benchmark::State& state)
     }
 }
 
+void readNumberAsSeen(benchmark::State& state)
+{
+    const std::string& text = kTextsAsSeen[static_cast<std::size_t>(state.range(0))];
+    std::string_view view = text;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(view);
+        double value = number::readNumber(view);
+        benchmark::DoNotOptimize(value);
+    }
+}
+
 void fromCharsAll(benchmark::State& state)
 {
     const auto texts = dotTexts();
@@ -120,23 +144,29 @@ void numberText(benchmark::State& state)
     }
 }
 
+// What numberText() is built on: the 15-digit general form.
+std::to_chars_result toChars15(char* first, char* last, double value)
+{
+    return std::to_chars(first, last, value, std::chars_format::general, 15);
+}
+
 void toChars(benchmark::State& state)
 {
     const double value = values()[static_cast<std::size_t>(state.range(0))];
     char label[64];
-    state.SetLabel(std::string(label, std::to_chars(label, label + sizeof label, value).ptr));
+    state.SetLabel(std::string(label, toChars15(label, label + sizeof label, value).ptr));
     double v = value;
     for (auto _ : state) {
         benchmark::DoNotOptimize(v);
         char buffer[64];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+        auto result = toChars15(buffer, buffer + sizeof buffer, v);
         benchmark::DoNotOptimize(result);
         benchmark::DoNotOptimize(buffer);
     }
 }
 
-// The shortest std::to_chars into a std::string, as numberText returns one:
-// tells how much of the difference is the string itself.
+// std::to_chars into a std::string, as numberText returns one: tells how
+// much of the difference is the string itself.
 void toCharsString(benchmark::State& state)
 {
     const double value = values()[static_cast<std::size_t>(state.range(0))];
@@ -144,7 +174,7 @@ void toCharsString(benchmark::State& state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(v);
         char buffer[64];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+        auto result = toChars15(buffer, buffer + sizeof buffer, v);
         std::string text(buffer, result.ptr);
         benchmark::DoNotOptimize(text);
     }
@@ -167,6 +197,20 @@ void toCharsAll(benchmark::State& state)
     for (auto _ : state) {
         for (double value : all) {
             char buffer[64];
+            auto result = toChars15(buffer, buffer + sizeof buffer, value);
+            benchmark::DoNotOptimize(result);
+            benchmark::DoNotOptimize(buffer);
+        }
+    }
+}
+
+// The shortest form that reads back, cheaper than any fixed precision.
+void toCharsShortestAll(benchmark::State& state)
+{
+    const auto all = values();
+    for (auto _ : state) {
+        for (double value : all) {
+            char buffer[64];
             auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
             benchmark::DoNotOptimize(result);
             benchmark::DoNotOptimize(buffer);
@@ -175,12 +219,14 @@ void toCharsAll(benchmark::State& state)
 }
 
 const auto kTextCount = static_cast<std::int64_t>(kTexts.size());
+const auto kTextAsSeenCount = static_cast<std::int64_t>(kTextsAsSeen.size());
 const auto kValueCount = static_cast<std::int64_t>(values().size());
 
 } // namespace
 
 BENCHMARK(readNumber)->DenseRange(0, kTextCount - 1);
 BENCHMARK(fromChars)->DenseRange(0, kTextCount - 1);
+BENCHMARK(readNumberAsSeen)->DenseRange(0, kTextAsSeenCount - 1);
 BENCHMARK(readNumberAll);
 BENCHMARK(fromCharsAll);
 BENCHMARK(numberText)->DenseRange(0, kValueCount - 1);
@@ -188,5 +234,6 @@ BENCHMARK(toChars)->DenseRange(0, kValueCount - 1);
 BENCHMARK(toCharsString)->DenseRange(0, kValueCount - 1);
 BENCHMARK(numberTextAll);
 BENCHMARK(toCharsAll);
+BENCHMARK(toCharsShortestAll);
 
 BENCHMARK_MAIN();

@@ -1,5 +1,7 @@
 #include "reference_text.h"
 
+#include "c_locale.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +11,7 @@ namespace reference {
 std::string printfScientific(double x)
 {
     char buffer[64];
+    const InCLocale c;
     std::snprintf(buffer, sizeof buffer, "%.14e", x);
     return buffer;
 }
@@ -56,7 +59,9 @@ double expectedReadBack(double x)
 {
     if (x == 0)
         return 0.0;
-    const double rounded = std::strtod(printfScientific(x).c_str(), nullptr);
+    const std::string digits = printfScientific(x);
+    const InCLocale c;
+    const double rounded = std::strtod(digits.c_str(), nullptr);
     if (std::isinf(rounded))
         return std::signbit(x) ? -1.79769313486231e308 : 1.79769313486231e308;
     return rounded;

@@ -3,9 +3,9 @@
 #include <string>
 
 // The text form and its read-back built another way than number::numberText:
-// from printf's "%.14e" digits with string operations. Tests and the fuzz
-// target compare the real code with these. printf's separator is '.' under
-// the "C" locale, which these callers keep.
+// from printf's "%.14e" digits with string operations, under the "C" locale
+// whatever the process's. Tests, the soak's model and the fuzz target compare
+// the real code with these.
 namespace reference {
 
 // 15 correctly rounded significant digits, written by the C library.

@@ -6,6 +6,7 @@
 #include "number/number_reading.h"
 #include "number/number_text.h"
 #include "reference_text.h"
+#include "same_double.h"
 
 #include <QByteArray>
 #include <QTest>
@@ -23,16 +24,6 @@
 namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
-
-bool same(double a, double b)
-{
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
-QByteArray show(double x)
-{
-    return QByteArray::number(x, 'g', 17);
-}
 
 QByteArray text(double value, char separator)
 {
@@ -182,8 +173,8 @@ void TestNumberText::largestDoubles()
     for (int i = 0; i < 5; ++i, x = std::nextafter(x, 0.0)) {
         QCOMPARE(text(x, '.'), QByteArray("1.79769313486231E+308"));
         QCOMPARE(text(-x, ','), QByteArray("-1,79769313486231E+308"));
-        QVERIFY(same(number::readNumber(number::numberText(x, '.')), 1.79769313486231e308));
-        QVERIFY(same(number::readNumber(number::numberText(-x, ',')), -1.79769313486231e308));
+        QVERIFY(reference::sameDouble(number::readNumber(number::numberText(x, '.')), 1.79769313486231e308));
+        QVERIFY(reference::sameDouble(number::readNumber(number::numberText(-x, ',')), -1.79769313486231e308));
     }
     QCOMPARE(printfScientific(std::nextafter(std::nextafter(std::nextafter(DBL_MAX, 0.0), 0.0), 0.0)),
              std::string("1.79769313486232e+308"));
@@ -239,8 +230,9 @@ void TestNumberText::roundTrip()
         const double expected = expectedReadBack(x);
         const double fromDot = number::readNumber(dot);
         const double fromComma = number::readNumber(comma);
-        QVERIFY2(same(fromDot, expected), (dot + " read back as " + show(fromDot).toStdString()).c_str());
-        QVERIFY2(same(fromComma, expected), (comma + " read back as " + show(fromComma).toStdString()).c_str());
+        QVERIFY2(reference::sameDouble(fromDot, expected), (dot + " read back as " + reference::showDouble(fromDot)).c_str());
+        QVERIFY2(reference::sameDouble(fromComma, expected),
+                 (comma + " read back as " + reference::showDouble(fromComma)).c_str());
         QVERIFY(std::isfinite(fromDot));
         QCOMPARE(number::numberText(fromDot, '.'), dot);
     }

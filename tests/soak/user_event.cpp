@@ -8,13 +8,15 @@ namespace {
 
 // Pieces of pasted text: plenty of numbers, the limits of the range check,
 // exponents that overflow, and the odd characters users bring from elsewhere.
-const std::array<QString, 24> pastePieces{
+const std::array<QString, 29> pastePieces{
     QStringLiteral("0"),   QStringLiteral("5"),   QStringLiteral("12"),  QStringLiteral("60"),
     QStringLiteral("61"),  QStringLiteral("999"), QStringLiteral("e"),   QStringLiteral("E"),
     QStringLiteral("e999"), QStringLiteral("e-5"), QStringLiteral("."),  QStringLiteral(","),
     QStringLiteral("-"),   QStringLiteral("+"),   QStringLiteral(" "),   QStringLiteral("\t"),
     QStringLiteral("\u2212"), QStringLiteral("\uff11"), QStringLiteral("x"), QStringLiteral("nan"),
     QStringLiteral("\u200f"), QStringLiteral("\n"), QString(QChar(0)), QStringLiteral("1,5"),
+    QStringLiteral("\u00a0"), QStringLiteral("\u202f"), QStringLiteral("\u2013"), QStringLiteral("\u0664"),
+    QStringLiteral("\u200b"),
 };
 
 // Letters, with the exponent's 'e' and 'E' the likeliest.

@@ -1,13 +1,38 @@
 #include "window_model.h"
 
-#include "number/number_reading.h"
-#include "number/number_text.h"
+#include "reference_reading.h"
+#include "reference_text.h"
+
+#include <QList>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
 const QString overflowText = QStringLiteral("D\u00e9passement de capacit\u00e9");
+
+// The text as the user sees it, by the toolkit's own character properties:
+// blanks as ' ', format marks dropped, decimal digits of every script as
+// their digit, the dashes written for minus as '-'; any other character
+// that is not ASCII ends the number, so it is given as '?'.
+std::string plainAscii(const QString &text)
+{
+    std::string plain;
+    for (const char32_t c : text.toUcs4()) {
+        if (QChar::category(c) == QChar::Other_Format)
+            continue;
+        if (QChar::isSpace(c))
+            plain += ' ';
+        else if ((c >= 0x2010 && c <= 0x2015) || c == 0x2212)
+            plain += '-';
+        else if (QChar::category(c) == QChar::Number_DecimalDigit)
+            plain += static_cast<char>('0' + QChar::digitValue(c));
+        else
+            plain += c < 0x80 ? static_cast<char>(c) : '?';
+    }
+    return plain;
+}
 
 Control nextInFocusOrder(Control control)
 {
@@ -28,7 +53,7 @@ WindowModel::WindowModel(QString decimalSeparator) : m_separator(std::move(decim
 
 double WindowModel::readField(Control field) const
 {
-    return number::readNumber(text(field).toStdString());
+    return reference::referenceRead(plainAscii(text(field)));
 }
 
 // The Change rule: minutes and seconds above 60 are refused and turn red
@@ -50,7 +75,7 @@ void WindowModel::fieldChanged(Control field)
         return;
     }
     const char separator = m_separator == QStringLiteral(",") ? ',' : '.';
-    assign(Control::Result, QString::fromStdString(number::numberText(sum, separator)));
+    assign(Control::Result, QString::fromStdString(reference::referenceText(sum, separator)));
 }
 
 // A text set by a handler: shown from its start, nothing selected, and a

@@ -10,8 +10,9 @@
 // the soak's independent second opinion. It knows the toolkit's editing
 // conventions (where a key inserts, what Tab selects) and the window's
 // handlers as their rules state them, and calls no code of the
-// window or of the runtime; only the reading and the text form of numbers
-// come from the number layer, which has its own tests.
+// window, of the runtime or of the number layer: numbers are read with the
+// toolkit's character properties and the tests' strtod-based reading, and
+// written with the tests' printf-based text form.
 class WindowModel
 {
 public:
