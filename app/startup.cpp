@@ -6,22 +6,9 @@
 
 #include "runtime/application.h"
 
-#include <array>
 #include <memory>
-#include <string_view>
 
 namespace app {
-namespace {
-
-// The sizes a title bar and a task switcher draw. Launchers take the larger
-// ones from the installed icon theme; decoding them here would only slow the
-// first frame.
-constexpr std::array<std::string_view, 5> iconFiles{
-    ":/icons/dms2dd-16.png", ":/icons/dms2dd-24.png", ":/icons/dms2dd-32.png",
-    ":/icons/dms2dd-48.png", ":/icons/dms2dd-64.png",
-};
-
-} // namespace
 
 int start(int &argc, char **argv)
 {
@@ -29,7 +16,8 @@ int start(int &argc, char **argv)
         programName,
         applicationId,
         programVersion,
-        iconFiles,
+        // Compiled in by app/CMakeLists.txt, one image per size.
+        ":/icons",
         [] { return std::make_unique<window::Form1>(); },
     };
     return runtime::run(argc, argv, project);

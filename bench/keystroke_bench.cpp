@@ -13,9 +13,8 @@
 #include "median.h"
 #include "offscreen_session.h"
 
-#include "window/form1.h"
+#include "runtime/form_description.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QWidget>
@@ -83,24 +82,16 @@ double measureRound(Subject &subject, int keystrokes)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const int rounds = arguments.size() > 1 ? arguments[1].toInt() : defaultRounds;
-    const int keystrokes = arguments.size() > 2 ? arguments[2].toInt() : defaultKeystrokes;
-    const QString which = arguments.size() > 3 ? arguments[3] : QStringLiteral("both");
+    OffscreenSession session(argc, argv);
+    const int rounds = session.argument(1, defaultRounds);
+    const int keystrokes = session.argument(2, defaultKeystrokes);
+    const QString which = session.argument(3, QStringLiteral("both"));
 
-    stopOnRuntimeError();
-
-    window::Form1 form;
-    form.load();
-    form.show();
-    QWidget *formWindow = form.widget();
-    Subject ours{formWindow, formWindow->findChild<QLineEdit *>(QStringLiteral("Text1(0)")),
-                 formWindow->findChild<QLineEdit *>(QStringLiteral("Text2"))};
+    QWidget *formWindow = session.formWindow();
+    Subject ours{formWindow, session.field("Text1", 0), session.field("Text2", runtime::notInArray)};
     QTest::keyClicks(ours.typedInto, QStringLiteral("45"));
-    QTest::keyClicks(formWindow->findChild<QLineEdit *>(QStringLiteral("Text1(1)")), QStringLiteral("12"));
-    QTest::keyClicks(formWindow->findChild<QLineEdit *>(QStringLiteral("Text1(2)")), QStringLiteral("36"));
+    QTest::keyClicks(session.field("Text1", 1), QStringLiteral("12"));
+    QTest::keyClicks(session.field("Text1", 2), QStringLiteral("36"));
     watch(ours);
 
     QWidget floorWindow;

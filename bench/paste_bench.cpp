@@ -14,7 +14,7 @@
 #include "median.h"
 #include "offscreen_session.h"
 
-#include "window/form1.h"
+#include "runtime/form_description.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -67,20 +67,13 @@ double measureRound(QWidget *window, QLineEdit *edit, int pastes)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    const int rounds = arguments.size() > 1 ? arguments[1].toInt() : defaultRounds;
-    const int pastes = arguments.size() > 2 ? arguments[2].toInt() : defaultPastes;
+    OffscreenSession session(argc, argv);
+    const int rounds = session.argument(1, defaultRounds);
+    const int pastes = session.argument(2, defaultPastes);
 
-    stopOnRuntimeError();
-
-    window::Form1 form;
-    form.load();
-    form.show();
-    QWidget *formWindow = form.widget();
-    auto *degrees = formWindow->findChild<QLineEdit *>(QStringLiteral("Text1(0)"));
-    auto *result = formWindow->findChild<QLineEdit *>(QStringLiteral("Text2"));
+    QWidget *formWindow = session.formWindow();
+    QLineEdit *degrees = session.field("Text1", 0);
+    QLineEdit *result = session.field("Text2", runtime::notInArray);
 
     QWidget floorWindow;
     QLineEdit *bareEdit = showBareField(floorWindow, formWindow->size());

@@ -1,14 +1,13 @@
 #include "runtime/application.h"
 
-#include "runtime/fonts.h"
-#include "runtime/qstring_conversion.h"
 #include "runtime/form.h"
 #include "runtime/no_display.h"
 #include "runtime/platform_start_guard.h"
+#include "runtime/qstring_conversion.h"
+#include "runtime/window_icon.h"
+#include "runtime/window_look.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -23,10 +22,6 @@ void describeApplication(const ProjectRecord &project)
     // window's caption is exactly what its description says.
     QApplication::setApplicationVersion(toQString(project.version));
     QApplication::setDesktopFileName(toQString(project.desktopId));
-    QIcon icon;
-    for (std::string_view file : project.iconFiles)
-        icon.addFile(toQString(file));
-    QApplication::setWindowIcon(icon);
 }
 
 // The program speaks French: the toolkit's own texts (a text box's context
@@ -55,10 +50,11 @@ int run(int &argc, char **argv, const ProjectRecord &project)
     describeApplication(project);
     QTranslator translator;
     speakFrench(application, translator);
-    QApplication::setFont(defaultControlFont());
+    setApplicationLook();
 
     std::unique_ptr<Form> form = project.startupForm();
     form->load();
+    setWindowIconAfterFirstFrame(form->widget(), project.iconFolder);
     form->show();
     return QApplication::exec();
 }

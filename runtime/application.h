@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <span>
 #include <string_view>
 
 namespace runtime {
@@ -16,7 +15,7 @@ struct ProjectRecord
     std::string_view name;           // application name, the command that starts it
     std::string_view desktopId;      // the desktop entry's id, without ".desktop"
     std::string_view version;        // "1.0.0.0"
-    std::span<const std::string_view> iconFiles;   // resource paths, one per size
+    std::string_view iconFolder;     // resource folder of the window icon, one image per size
     std::function<std::unique_ptr<Form>()> startupForm;
 };
 

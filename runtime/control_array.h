@@ -1,12 +1,10 @@
 #pragma once
 
 #include "runtime/runtime_error.h"
-#include "runtime/text.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace runtime {
 
@@ -15,56 +13,52 @@ template <typename Control>
 class ControlArray
 {
 public:
-    void add(std::int16_t index, Control &control) { m_members.emplace_back(index, &control); }
+    void add(std::int16_t index, Control &control) { m_members.emplace(index, &control); }
 
     // An index with no member raises the runtime's error.
     Control &operator[](std::int16_t index) const
     {
-        for (const auto &[memberIndex, control] : m_members) {
-            if (memberIndex == index)
-                return *control;
-        }
-        throw RuntimeError(errors::noSuchArrayMember,
-                           std::string(errors::noSuchArrayMemberText) + " (" + std::to_string(index) + ")");
+        const auto member = m_members.find(index);
+        if (member == m_members.end())
+            throw RuntimeError(errors::noSuchArrayMember,
+                               std::string(errors::noSuchArrayMemberText) + " (" + std::to_string(index) + ")");
+        return *member->second;
     }
 
-    // Binds one handler to an event of every member; the handler receives the
-    // member's Index by reference before the event's own arguments.
+    // Each binds one handler to an event of every member; the handler
+    // receives the member's Index by reference before the event's own
+    // arguments.
     template <typename Handler>
     void onChange(Handler handler)
     {
-        for (const auto &[index, control] : m_members) {
-            control->onChange([handler, index = index] {
-                std::int16_t Index = index;
-                handler(Index);
-            });
-        }
+        bindEach(&Control::onChange, handler);
     }
 
     template <typename Handler>
     void onKeyPress(Handler handler)
     {
-        for (const auto &[index, control] : m_members) {
-            control->onKeyPress([handler, index = index](std::int16_t &keyAscii) {
-                std::int16_t Index = index;
-                handler(Index, keyAscii);
-            });
-        }
+        bindEach(&Control::onKeyPress, handler);
     }
 
     template <typename Handler>
     void onPaste(Handler handler)
     {
+        bindEach(&Control::onPaste, handler);
+    }
+
+private:
+    template <typename Bind, typename Handler>
+    void bindEach(Bind bind, const Handler &handler)
+    {
         for (const auto &[index, control] : m_members) {
-            control->onPaste([handler, index = index](const Text &pasted, bool &cancel) {
+            (control->*bind)([handler, index = index](auto &...arguments) {
                 std::int16_t Index = index;
-                handler(Index, pasted, cancel);
+                handler(Index, arguments...);
             });
         }
     }
 
-private:
-    std::vector<std::pair<std::int16_t, Control *>> m_members;
+    std::map<std::int16_t, Control *> m_members;
 };
 
 } // namespace runtime

@@ -1,21 +1,18 @@
 #include "runtime/form.h"
 
 #include "runtime/accessible_text_box.h"
-#include "runtime/caption_fit.h"
 #include "runtime/command_button.h"
 #include "runtime/description_announcement.h"
 #include "runtime/error_report.h"
 #include "runtime/fonts.h"
 #include "runtime/qstring_conversion.h"
 #include "runtime/runtime_error.h"
-#include "runtime/shrink_to_fit.h"
 #include "runtime/text_box.h"
+#include "runtime/text_fit.h"
 #include "runtime/twips.h"
-#include "runtime/window_look.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QStringList>
@@ -31,26 +28,6 @@ namespace {
 // Labels are opaque and painted in the button-face system colour unless a
 // description says otherwise.
 constexpr Colour labelBackColor = systemColour::buttonFace;
-
-QString objectNameOf(std::string_view name, std::int16_t index)
-{
-    if (index == notInArray)
-        return toQString(name);
-    return QStringLiteral("%1(%2)").arg(toQString(name)).arg(index);
-}
-
-// A text box's context menu is a window of its own, which inherits neither
-// the window's style nor its palette: it is given both here, with the
-// toolkit's standard (translated) entries.
-void popUpContextMenu(QLineEdit *edit, QPoint at)
-{
-    QMenu *menu = edit->createStandardContextMenu();
-    menu->setStyle(windowStyle());
-    menu->setPalette(windowPalette(systemColour::buttonFace));
-    menu->setFont(defaultControlFont());
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(edit->mapToGlobal(at));
-}
 
 QWidget *createWidget(const ControlDescription &description, QWidget *window)
 {
@@ -68,9 +45,6 @@ QWidget *createWidget(const ControlDescription &description, QWidget *window)
         auto *edit = new QLineEdit(caption, window);
         // A text box takes text of any length; QLineEdit stops at 32767 by default.
         edit->setMaxLength(std::numeric_limits<int>::max());
-        edit->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(edit, &QWidget::customContextMenuRequested, edit,
-                         [edit](QPoint at) { popUpContextMenu(edit, at); });
         return edit;
     }
     case ControlKind::Label: {
@@ -115,17 +89,17 @@ Form::Form(const FormDescription &description) : m_window(std::make_unique<QWidg
 {
     m_window->setWindowTitle(toQString(description.caption));
     m_window->setFixedSize(pixelsFromTwips(description.clientWidth), pixelsFromTwips(description.clientHeight));
-    // The window's own style and palette, whatever the desktop's: its
-    // controls inherit the palette, but each needs the style set.
-    m_window->setStyle(windowStyle());
-    m_window->setPalette(windowPalette(description.backColor));
+    // The application's look, with the window's own background, which its
+    // controls inherit.
+    QPalette palette;
+    palette.setColor(QPalette::Window, toQColor(description.backColor));
+    m_window->setPalette(palette);
     m_window->setAutoFillBackground(true);
 
     std::vector<std::pair<int, QWidget *>> focusOrder;
     for (const ControlDescription &controlDescription : description.controls) {
         QWidget *widget = createWidget(controlDescription, m_window.get());
-        widget->setStyle(windowStyle());
-        widget->setObjectName(objectNameOf(controlDescription.name, controlDescription.index));
+        widget->setObjectName(toQString(objectNameOf(controlDescription.name, controlDescription.index)));
         widget->setFont(fontFor(controlDescription.font));
         place(widget, controlDescription);
         if (auto *label = qobject_cast<QLabel *>(widget))
@@ -139,13 +113,8 @@ Form::Form(const FormDescription &description) : m_window(std::make_unique<QWidg
 
         if (controlDescription.kind == ControlKind::TextBox) {
             auto &box = *m_textBoxes.emplace_back(std::make_unique<TextBox>(static_cast<QLineEdit *>(widget)));
-            if (controlDescription.index != notInArray) {
-                auto array = std::find_if(m_textBoxArrays.begin(), m_textBoxArrays.end(),
-                                          [&](const NamedArray &a) { return a.name == controlDescription.name; });
-                if (array == m_textBoxArrays.end())
-                    array = m_textBoxArrays.insert(m_textBoxArrays.end(), {std::string(controlDescription.name), {}});
-                array->members.add(controlDescription.index, box);
-            }
+            if (controlDescription.index != notInArray)
+                m_textBoxArrays[std::string(controlDescription.name)].add(controlDescription.index, box);
         } else if (controlDescription.kind == ControlKind::CommandButton) {
             m_buttons.push_back(std::make_unique<CommandButton>(static_cast<QPushButton *>(widget)));
         }
@@ -179,7 +148,7 @@ void Form::onLoad(std::function<void()> handler)
 
 QWidget *Form::control(std::string_view name, std::int16_t index) const
 {
-    auto *widget = m_window->findChild<QWidget *>(objectNameOf(name, index), Qt::FindDirectChildrenOnly);
+    auto *widget = m_window->findChild<QWidget *>(toQString(objectNameOf(name, index)), Qt::FindDirectChildrenOnly);
     if (!widget)
         noSuchControl(name);
     return widget;
@@ -192,11 +161,10 @@ TextBox &Form::textBox(std::string_view name) const
 
 ControlArray<TextBox> &Form::textBoxArray(std::string_view name)
 {
-    for (NamedArray &array : m_textBoxArrays) {
-        if (array.name == name)
-            return array.members;
-    }
-    noSuchControl(name);
+    const auto array = m_textBoxArrays.find(name);
+    if (array == m_textBoxArrays.end())
+        noSuchControl(name);
+    return array->second;
 }
 
 CommandButton &Form::commandButton(std::string_view name) const

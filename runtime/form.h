@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -52,17 +54,11 @@ protected:
     void setDescriptionFromLabels(std::initializer_list<std::string_view> labels) const;
 
 private:
-    struct NamedArray
-    {
-        std::string name;
-        ControlArray<TextBox> members;
-    };
-
     QWidget *control(std::string_view name, std::int16_t index) const;
 
     std::vector<std::unique_ptr<TextBox>> m_textBoxes;
     std::vector<std::unique_ptr<CommandButton>> m_buttons;
-    std::vector<NamedArray> m_textBoxArrays;
+    std::map<std::string, ControlArray<TextBox>, std::less<>> m_textBoxArrays;
     std::function<void()> m_load;
     // Declared last so it goes first: the widgets die before the wrappers
     // whose handlers they call.

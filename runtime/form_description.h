@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace runtime {
@@ -26,6 +27,17 @@ inline constexpr FontDescription defaultFont{};
 
 inline constexpr std::int16_t notInArray = -1;
 
+// A control's object name in the running window, by which it is found:
+// its name, and for a member of a control array its index in brackets
+// ("Text2", "Text1(0)").
+inline std::string objectNameOf(std::string_view name, std::int16_t index)
+{
+    std::string objectName(name);
+    if (index != notInArray)
+        objectName += '(' + std::to_string(index) + ')';
+    return objectName;
+}
+
 // One control of a window: where it sits (twips, relative to the client
 // area), what it says, its font and its place in the focus order.
 struct ControlDescription
@@ -38,7 +50,7 @@ struct ControlDescription
     std::string_view caption;    // caption of a label or button, initial text of a text box (UTF-8)
     FontDescription font;
     // A text box whose text must always show whole: a text too wide for it
-    // at its font is drawn smaller instead (see runtime/shrink_to_fit.h).
+    // at its font is drawn smaller instead (see runtime/text_fit.h).
     bool shrinkToFit = false;
 };
 

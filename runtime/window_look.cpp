@@ -1,84 +1,61 @@
 #include "runtime/window_look.h"
 
+#include "runtime/colour.h"
+#include "runtime/fonts.h"
+
 #include <QApplication>
-#include <QColor>
+#include <QFont>
 #include <QPalette>
-#include <QPointer>
-#include <QStyle>
-#include <QStyleFactory>
+
+#include <utility>
 
 namespace runtime {
 namespace {
 
-Colour activeColourOf(QPalette::ColorRole role, Colour backColor)
-{
-    using namespace systemColour;
-    switch (role) {
-    case QPalette::Window: return backColor;
-    case QPalette::WindowText: return windowText;
-    case QPalette::Base: return windowBackground;
-    case QPalette::AlternateBase: return buttonFace;
-    case QPalette::Text: return windowText;
-    case QPalette::PlaceholderText: return greyText;
-    case QPalette::Button: return buttonFace;
-    case QPalette::ButtonText: return buttonText;
-    case QPalette::BrightText: return buttonHighlight;
-    case QPalette::Light: return buttonHighlight;
-    case QPalette::Midlight: return light3D;
-    case QPalette::Mid: return buttonShadow;
-    case QPalette::Dark: return buttonShadow;
-    case QPalette::Shadow: return darkShadow3D;
-    case QPalette::Highlight: return highlight;
-    case QPalette::HighlightedText: return highlightedText;
-    case QPalette::Link: return highlight;
-    case QPalette::LinkVisited: return highlight;
-    case QPalette::ToolTipBase: return tooltipBackground;
-    case QPalette::ToolTipText: return tooltipText;
-    default: return windowText;
-    }
-}
+// Every role a style draws with, and the system colour it takes.
+constexpr std::pair<QPalette::ColorRole, Colour> roleColours[] = {
+    {QPalette::Window, systemColour::buttonFace},
+    {QPalette::WindowText, systemColour::windowText},
+    {QPalette::Base, systemColour::windowBackground},
+    {QPalette::AlternateBase, systemColour::buttonFace},
+    {QPalette::Text, systemColour::windowText},
+    {QPalette::PlaceholderText, systemColour::greyText},
+    {QPalette::Button, systemColour::buttonFace},
+    {QPalette::ButtonText, systemColour::buttonText},
+    {QPalette::BrightText, systemColour::buttonHighlight},
+    {QPalette::Light, systemColour::buttonHighlight},
+    {QPalette::Midlight, systemColour::light3D},
+    {QPalette::Mid, systemColour::buttonShadow},
+    {QPalette::Dark, systemColour::buttonShadow},
+    {QPalette::Shadow, systemColour::darkShadow3D},
+    {QPalette::Highlight, systemColour::highlight},
+    {QPalette::HighlightedText, systemColour::highlightedText},
+    {QPalette::Link, systemColour::highlight},
+    {QPalette::LinkVisited, systemColour::highlight},
+    {QPalette::ToolTipBase, systemColour::tooltipBackground},
+    {QPalette::ToolTipText, systemColour::tooltipText},
+};
 
-// Disabled controls write in grey text on the button face; everything else
-// stays as when enabled.
-Colour disabledColourOf(QPalette::ColorRole role, Colour backColor)
-{
-    switch (role) {
-    case QPalette::WindowText:
-    case QPalette::Text:
-    case QPalette::ButtonText:
-        return systemColour::greyText;
-    case QPalette::Base:
-        return systemColour::buttonFace;
-    default:
-        return activeColourOf(role, backColor);
-    }
-}
+// Disabled controls write in grey text on the button face.
+constexpr std::pair<QPalette::ColorRole, Colour> disabledRoleColours[] = {
+    {QPalette::WindowText, systemColour::greyText},
+    {QPalette::Text, systemColour::greyText},
+    {QPalette::ButtonText, systemColour::greyText},
+    {QPalette::Base, systemColour::buttonFace},
+};
 
 } // namespace
 
-QStyle *windowStyle()
+void setApplicationLook()
 {
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = QStyleFactory::create(QStringLiteral("Fusion"));
-        style->setParent(qApp);
-    }
-    return style;
-}
-
-QPalette windowPalette(Colour backColor)
-{
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QPalette palette;
-    for (int index = 0; index < QPalette::NColorRoles; ++index) {
-        const auto role = static_cast<QPalette::ColorRole>(index);
-        if (role == QPalette::NoRole)
-            continue;
-        const QColor active = toQColor(activeColourOf(role, backColor));
-        palette.setColor(QPalette::Active, role, active);
-        palette.setColor(QPalette::Inactive, role, active);
-        palette.setColor(QPalette::Disabled, role, toQColor(disabledColourOf(role, backColor)));
-    }
-    return palette;
+    for (const auto &[role, colour] : roleColours)
+        palette.setColor(role, toQColor(colour));
+    for (const auto &[role, colour] : disabledRoleColours)
+        palette.setColor(QPalette::Disabled, role, toQColor(colour));
+    QApplication::setPalette(palette);
+    QApplication::setFont(defaultControlFont());
 }
 
 } // namespace runtime

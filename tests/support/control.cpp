@@ -48,8 +48,7 @@ const runtime::ControlDescription &describedControl(Control control)
 QString objectNameOf(Control control)
 {
     const NamedControl &wanted = named(control);
-    const QString name = QString::fromLatin1(wanted.name.data(), static_cast<qsizetype>(wanted.name.size()));
-    return wanted.index == runtime::notInArray ? name : QStringLiteral("%1(%2)").arg(name).arg(wanted.index);
+    return QString::fromStdString(runtime::objectNameOf(wanted.name, wanted.index));
 }
 
 std::optional<Control> controlNamed(const QString &word)

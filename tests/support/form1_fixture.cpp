@@ -1,6 +1,9 @@
 #include "form1_fixture.h"
 
+#include "control.h"
+
 #include "runtime/error_report.h"
+#include "runtime/window_look.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -8,8 +11,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <array>
+
 Form1Fixture::Form1Fixture()
 {
+    runtime::setApplicationLook();
     runtime::setErrorSink([this](const runtime::ErrorReport &report) {
         m_errors.push_back(QStringLiteral("%1 %2").arg(report.number).arg(QString::fromStdString(report.message)));
     });
@@ -34,17 +40,18 @@ QWidget *Form1Fixture::window() const
 
 QLineEdit *Form1Fixture::field(int index) const
 {
-    return window()->findChild<QLineEdit *>(QStringLiteral("Text1(%1)").arg(index));
+    constexpr std::array fields{Control::Degrees, Control::Minutes, Control::Seconds};
+    return window()->findChild<QLineEdit *>(objectNameOf(fields.at(static_cast<std::size_t>(index))));
 }
 
 QLineEdit *Form1Fixture::result() const
 {
-    return window()->findChild<QLineEdit *>(QStringLiteral("Text2"));
+    return window()->findChild<QLineEdit *>(objectNameOf(Control::Result));
 }
 
 QPushButton *Form1Fixture::copyButton() const
 {
-    return window()->findChild<QPushButton *>(QStringLiteral("Command1"));
+    return window()->findChild<QPushButton *>(objectNameOf(Control::Copier));
 }
 
 QLabel *Form1Fixture::label(const QString &objectName) const

@@ -16,8 +16,9 @@ struct ErrorReport;
 }
 
 // The real conversion window, loaded and shown as the runtime starts it,
-// with its controls found by name. Any runtime error a handler raises is
-// recorded instead of ending the test process.
+// in the application's look as the runtime sets it, with its controls found
+// by name. Any runtime error a handler raises is recorded instead of ending
+// the test process.
 class Form1Fixture
 {
 public:

@@ -66,6 +66,7 @@ void FitTest::resultShowsWhole()
     Form1Fixture fixture;
     fixture.typeAll(degrees, QString(), seconds);
     QLineEdit *result = fixture.result();
+    // What is copied is the text itself, not what the drawing made of it.
     QCOMPARE(result->text(), shown);
 
     const double points = result->font().pointSizeF();
@@ -85,8 +86,6 @@ void FitTest::resultShowsWhole()
                             .arg(width)
                             .arg(end - start)));
     QVERIFY(end < result->width());
-    // What is copied is the text itself, not what the drawing made of it.
-    QCOMPARE(result->text(), shown);
 }
 
 void FitTest::textBeyondTheFloorScrolls_data()
@@ -121,7 +120,7 @@ void FitTest::captionsShowWhole()
 {
     Form1Fixture fixture;
     const auto labels = fixture.window()->findChildren<QLabel *>();
-    QVERIFY(!labels.isEmpty());
+    QCOMPARE(labels.size(), 6);
     for (const QLabel *label : labels) {
         const QFontMetrics metrics(label->font());
         const QRect ink = metrics.boundingRect(label->text());
