@@ -4,9 +4,11 @@
 #include "runtime/no_display.h"
 #include "runtime/platform_start_guard.h"
 #include "runtime/qstring_conversion.h"
+#include "runtime/start_hang_guard.h"
 #include "runtime/window_icon.h"
 #include "runtime/window_look.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -44,9 +46,15 @@ int run(int &argc, char **argv, const ProjectRecord &project)
         reportNoDisplay(project.name, NoDisplay::NoneNamed);
         return 1;
     }
+    StartHangGuard hangGuard(project.name);
     PlatformStartGuard startGuard(project.name);
     QApplication application(argc, argv);
     startGuard.release();
+    // The accessibility bridge registers on the session bus when first
+    // asked; asked here, a bus that never answers is told from the display.
+    hangGuard.reached(StartStep::SessionBus);
+    QAccessible::isActive();
+    hangGuard.reached(StartStep::Window);
     describeApplication(project);
     QTranslator translator;
     speakFrench(application, translator);
@@ -56,6 +64,7 @@ int run(int &argc, char **argv, const ProjectRecord &project)
     form->load();
     setWindowIconAfterFirstFrame(form->widget(), project.iconFolder);
     form->show();
+    hangGuard.release();
     return QApplication::exec();
 }
 

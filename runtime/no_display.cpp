@@ -34,13 +34,16 @@ bool displayNamed(int argc, const char *const *argv)
     return false;
 }
 
-void reportNoDisplay(std::string_view program, NoDisplay reason)
+std::string noDisplayLine(std::string_view program, NoDisplay reason)
 {
     const char *why = reason == NoDisplay::NoneNamed ? "ni DISPLAY ni WAYLAND_DISPLAY n'est défini"
                                                      : "l'affichage demandé ne répond pas";
-    const std::string line = std::string(program) + " : aucun affichage trouvé (" + why
-                             + "), la fenêtre ne peut pas s'ouvrir.\n";
-    std::fputs(line.c_str(), stderr);
+    return std::string(program) + " : aucun affichage trouvé (" + why + "), la fenêtre ne peut pas s'ouvrir.\n";
+}
+
+void reportNoDisplay(std::string_view program, NoDisplay reason)
+{
+    std::fputs(noDisplayLine(program, reason).c_str(), stderr);
     std::fflush(stderr);
 }
 

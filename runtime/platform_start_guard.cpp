@@ -1,14 +1,13 @@
 #include "runtime/platform_start_guard.h"
 
+#include "runtime/failed_start.h"
 #include "runtime/no_display.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
-#include <cstdlib>
 #include <mutex>
-#include <vector>
 
 namespace runtime {
 namespace {
@@ -39,21 +38,64 @@ GuardState &state()
     return guardState;
 }
 
+// The xcb platform says which display it could not reach; with no name it
+// had none to try.
+bool namedXDisplayDidNotAnswer(std::string_view message)
+{
+    constexpr std::string_view couldNotConnect = "could not connect to display";
+    if (!message.starts_with(couldNotConnect))
+        return false;
+    message.remove_prefix(couldNotConnect.size());
+    return message.find_first_not_of(' ') != std::string_view::npos;
+}
+
+bool waylandDisplayDidNotAnswer(std::string_view message)
+{
+    return message.starts_with("Failed to create wl_display");
+}
+
 void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     GuardState &guard = state();
     const std::lock_guard lock(guard.mutex);
     if (type == QtFatalMsg) {
-        reportNoDisplay(guard.program, NoDisplay::NoneAnswers);
+        std::vector<std::string> reason;
+        for (const HeldMessage &message : guard.held) {
+            if (message.type != QtDebugMsg)
+                reason.push_back(message.text.toStdString());
+        }
+        reason.push_back(text.toStdString());
         // Nothing has been built that needs tearing down, and the
         // half-started toolkit must not run its exit code.
-        std::_Exit(EXIT_FAILURE);
+        endFailedStart(failedStartReport(guard.program, reason, !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")));
     }
     guard.held.push_back({type, QByteArray(context.file), context.line, QByteArray(context.function),
                           QByteArray(context.category), text});
 }
 
 } // namespace
+
+std::string failedStartReport(std::string_view program, const std::vector<std::string> &toolkitMessages,
+                              bool waylandDisplayNamed)
+{
+    for (const std::string &message : toolkitMessages) {
+        if (namedXDisplayDidNotAnswer(message) || (waylandDisplayNamed && waylandDisplayDidNotAnswer(message)))
+            return noDisplayLine(program, NoDisplay::NoneAnswers);
+    }
+    std::string report = std::string(program) + " : la fenêtre ne peut pas s'ouvrir, Qt n'a pas pu démarrer :\n";
+    // Qt's own text keeps its words; only its blank lines go.
+    for (const std::string &message : toolkitMessages) {
+        std::string_view rest = message;
+        while (!rest.empty()) {
+            const std::size_t end = rest.find('\n');
+            const std::string_view line = rest.substr(0, end);
+            if (line.find_first_not_of(" \t") != std::string_view::npos)
+                report.append(line).append("\n");
+            rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        }
+    }
+    return report;
+}
 
 PlatformStartGuard::PlatformStartGuard(std::string_view program) : m_program(program)
 {

@@ -8,10 +8,53 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
+
 namespace e2e {
 namespace {
 
 using runtime::pixelsFromTwips;
+
+// The controls that take the focus, in the window's focus order.
+constexpr std::array focusOrder{Control::Degrees, Control::Minutes, Control::Seconds, Control::Result,
+                                Control::Copier};
+
+// A click puts the focus on a text box, and its frame shows it; a button
+// clicked takes the focus without showing it, as the style shows the focus
+// on buttons only after a key moved it there.
+bool clickShowsFocus(Control control)
+{
+    return control == Control::Degrees || control == Control::Minutes || control == Control::Seconds
+           || control == Control::Result;
+}
+
+// Where a key moves the focus from `from`, if it does: Tab to the next
+// control in order, round to the first; Enter and Escape through a Tab the
+// program queues, Enter in an input field, Escape in an input field or the
+// result field.
+std::optional<Control> focusAfterKey(const QString &key, Control from)
+{
+    const bool inputField = from == Control::Degrees || from == Control::Minutes || from == Control::Seconds;
+    const bool movesOn = key == QStringLiteral("Tab") || (key == QStringLiteral("Return") && inputField)
+                         || (key == QStringLiteral("Escape") && (inputField || from == Control::Result));
+    if (!movesOn)
+        return std::nullopt;
+    const auto next = std::find(focusOrder.begin(), focusOrder.end(), from) + 1;
+    return next == focusOrder.end() ? focusOrder.front() : *next;
+}
+
+bool mayMoveFocus(const QString &key)
+{
+    return key == QStringLiteral("Tab") || key == QStringLiteral("Return") || key == QStringLiteral("Escape");
+}
+
+// The focus frame's colour, a dark blue, as against the grey and green of
+// frames without the focus.
+bool isFocusFrame(QRgb pixel)
+{
+    return qBlue(pixel) >= qRed(pixel) + 40 && qRed(pixel) < 80 && qGreen(pixel) < 100;
+}
 
 // Only the settings of this session reach the program: no display, scale,
 // platform or theme of the machine the tests run on.
@@ -108,22 +151,63 @@ bool ConversionSession::performStep(const QString &step)
     if (verb == QStringLiteral("offer"))
         return offer(argument);
     bool done = false;
+    // What the window shows once the step has been carried out, when the
+    // next step depends on it.
+    std::function<bool(std::optional<Control>)> expectedFocus;
+    QString expectation;
     if (step == QStringLiteral("click background")) {
         done = m_x.click(m_windowId, devicePoint(logicalBackgroundPoint));
+        expectedFocus = [](std::optional<Control> focus) { return focus.has_value(); };
+        expectation = QStringLiteral("the window to show a focus");
     } else if (verb == QStringLiteral("click")) {
         const auto control = controlNamed(argument);
         if (!control)
             return m_x.fail(QStringLiteral("no control named \"%1\"").arg(argument));
         done = m_x.click(m_windowId, deviceGeometry(*control).center());
+        if (clickShowsFocus(*control)) {
+            expectedFocus = [control](std::optional<Control> focus) { return focus == control; };
+            expectation = QStringLiteral("the focus on ") + argument;
+        }
     } else if (verb == QStringLiteral("type")) {
         done = m_x.type(argument);
     } else if (verb == QStringLiteral("key")) {
+        const auto before = mayMoveFocus(argument) ? focusShown() : std::nullopt;
         done = m_x.key(argument);
+        if (const auto after = before ? focusAfterKey(argument, *before) : std::nullopt) {
+            expectedFocus = [after](std::optional<Control> focus) { return focus == after; };
+            expectation = QStringLiteral("the focus to move on to ") + objectNameOf(*after);
+        }
     } else {
         return m_x.fail(QStringLiteral("unknown step"));
     }
     QTest::qWait(static_cast<int>(personPace().count()));
+    if (done && expectedFocus)
+        return waitForFocus(expectedFocus, expectation);
     return done;
+}
+
+bool ConversionSession::waitForFocus(const std::function<bool(std::optional<Control>)> &expected,
+                                     const QString &what)
+{
+    std::optional<Control> focus;
+    bool shown = true;
+    const bool reached = waitUntil(
+        [&] {
+            const auto window = m_x.windowShot(m_windowId);
+            shown = window.has_value();
+            if (!shown)
+                return true;
+            focus = focusShownOn(*window);
+            return expected(focus);
+        },
+        stepLimit);
+    if (!shown)
+        return false;
+    if (!reached)
+        return m_x.fail(QStringLiteral("waited %1 s for %2; the focus is drawn on %3")
+                            .arg(std::chrono::duration_cast<std::chrono::seconds>(stepLimit).count())
+                            .arg(what, focus ? objectNameOf(*focus) : QStringLiteral("no control")));
+    return true;
 }
 
 QString ConversionSession::clipboardOnceItHolds(const QString &expected)
@@ -149,6 +233,26 @@ std::optional<QString> ConversionSession::windowProperty(const QString &name)
 std::optional<QImage> ConversionSession::screenshot()
 {
     return m_x.screenshot();
+}
+
+std::optional<Control> ConversionSession::focusShown()
+{
+    const auto window = m_x.windowShot(m_windowId);
+    return window ? focusShownOn(*window) : std::nullopt;
+}
+
+std::optional<Control> ConversionSession::focusShownOn(const QImage &window) const
+{
+    // The frame's left edge, half-way down, as wide as one pixel at scale 1.
+    for (Control control : focusOrder) {
+        const QRect box = deviceGeometry(control);
+        for (int x = box.left(); x < box.left() + m_scale; ++x) {
+            const QPoint edge(x, box.center().y());
+            if (window.rect().contains(edge) && isFocusFrame(window.pixel(edge)))
+                return control;
+        }
+    }
+    return std::nullopt;
 }
 
 QRect ConversionSession::deviceGeometry(Control control) const

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 namespace e2e {
@@ -48,7 +49,12 @@ public:
 
     // Carries out the steps in turn, each written as a person's action and
     // followed by the person's pace, and stops at the first that fails,
-    // naming it:
+    // naming it. A step whose outcome the next one depends on is done only
+    // once the window shows it: a click on a field once the focus is drawn
+    // there, Tab, and Enter or Escape through the Tab they queue, once the
+    // focus has moved on, a click on the background once the window shows
+    // a focus at all. What "Copier" copies is for the caller to wait for.
+    // The steps:
     //   "click degrees|minutes|seconds|result|copier|caption"
     //   "click background" a click on bare background, as a person clicks a
     //                      window to bring it forward: with no window
@@ -69,6 +75,9 @@ public:
     std::optional<WindowState> windowState();
     std::optional<QString> windowProperty(const QString &name);
     std::optional<QImage> screenshot();
+    // The control whose frame is drawn in the focus colour, if any: the
+    // window draws one only while it is active.
+    std::optional<Control> focusShown();
     // Where a control, or a logical point of the window, is in device pixels.
     QRect deviceGeometry(Control control) const;
     QPoint devicePoint(QPoint logical) const;
@@ -80,6 +89,8 @@ public:
 
 private:
     bool performStep(const QString &step);
+    std::optional<Control> focusShownOn(const QImage &window) const;
+    bool waitForFocus(const std::function<bool(std::optional<Control>)> &expected, const QString &what);
     void keepEvidence();
 
     QTemporaryDir m_runtimeDir;

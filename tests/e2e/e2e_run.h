@@ -19,6 +19,7 @@ inline constexpr std::chrono::milliseconds windowLimit = 30s;
 inline constexpr std::chrono::milliseconds clipboardLimit = 10s;
 inline constexpr std::chrono::milliseconds toolLimit = 10s;
 inline constexpr std::chrono::milliseconds endLimit = 5s;
+inline constexpr std::chrono::milliseconds stepLimit = 10s;
 inline constexpr std::chrono::milliseconds pollInterval = 50ms;
 
 // Checks the condition until it holds or the limit passes, letting events
@@ -51,9 +52,8 @@ QString testLocale();
 // ./screenshots), which is made if need be.
 QString artifactPath(const QString &fileName);
 // The pause a person leaves between two actions (DMS2DD_E2E_PACE_MS,
-// longer for the sanitizer build). Enter and Escape move the focus through
-// a Tab the program queues for later; keys typed faster than the program
-// runs its queue would land in the field being left.
+// longer for the sanitizer build). No step counts on it: one whose outcome
+// the next depends on waits for the window to show it.
 std::chrono::milliseconds personPace();
 
 } // namespace e2e

@@ -145,6 +145,20 @@ std::optional<QImage> XSession::screenshot()
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+std::optional<QImage> XSession::windowShot(const QString &windowId)
+{
+    // PPM: nothing to compress, several times quicker than the screen as PNG.
+    const QString import = QStringLiteral("import");
+    const ToolResult result = run(import, {QStringLiteral("-silent"), QStringLiteral("-window"), windowId,
+                                           QStringLiteral("ppm:-")});
+    QImage image;
+    if (!result.succeeded() || !image.loadFromData(result.out, "PPM")) {
+        failed(import, result);
+        return std::nullopt;
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 bool XSession::click(const QString &windowId, QPoint point)
 {
     return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), windowId, QString::number(point.x()),

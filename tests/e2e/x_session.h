@@ -71,6 +71,8 @@ public:
     std::optional<QString> windowProperty(const QString &windowId, const QString &name);
     // The whole screen.
     std::optional<QImage> screenshot();
+    // One window's client area alone: quicker, for checks made often.
+    std::optional<QImage> windowShot(const QString &windowId);
 
     // With no window manager the keyboard goes to the window under the
     // pointer. point is in device pixels, from the window's top-left corner.

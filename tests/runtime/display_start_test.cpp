@@ -1,13 +1,20 @@
-// Before the toolkit starts: whether a display is named at all, and what
-// becomes of the toolkit's messages while its start is watched.
+// Before the toolkit starts and while it does: whether a display is named at
+// all, what becomes of the toolkit's messages while its start is watched,
+// what a failed start says, and how a start that stops answering is ended.
 
 #include "runtime/no_display.h"
 #include "runtime/platform_start_guard.h"
+#include "runtime/start_hang_guard.h"
 
 #include <QLoggingCategory>
 #include <QTest>
 
+#include <mutex>
+#include <optional>
+#include <string>
 #include <vector>
+
+Q_DECLARE_METATYPE(runtime::StartStep)
 
 namespace {
 
@@ -50,6 +57,13 @@ private slots:
     void displayNamed_data();
     void displayNamed();
     void heldMessagesGoOnOnceStarted();
+    void failedStartSaysWhatFailed_data();
+    void failedStartSaysWhatFailed();
+    void hungStartNamesTheStepItWaitsFor_data();
+    void hungStartNamesTheStepItWaitsFor();
+    void shownWindowEndsTheWatchAtOnce();
+    void startBoundFromTheEnvironment_data();
+    void startBoundFromTheEnvironment();
 };
 
 void DisplayStartTest::displayNamed_data()
@@ -118,6 +132,136 @@ void DisplayStartTest::heldMessagesGoOnOnceStarted()
     QCOMPARE(seen()[1].type, QtInfoMsg);
     QCOMPARE(seen()[1].text, QStringLiteral("second"));
     QCOMPARE(seen()[2].text, QStringLiteral("after"));
+}
+
+// Qt's own words for its failed starts, as Qt 6 writes them.
+namespace qt {
+const std::string noPlatform =
+    "This application failed to start because no Qt platform plugin could be initialized. Reinstalling the "
+    "application may fix this problem.\n\nAvailable platform plugins are: offscreen, wayland, xcb.\n";
+const std::string loadedNotStarted(const char *plugin)
+{
+    return std::string("Could not load the Qt platform plugin \"") + plugin + "\" in \"\" even though it was found.";
+}
+} // namespace qt
+
+void DisplayStartTest::failedStartSaysWhatFailed_data()
+{
+    QTest::addColumn<std::vector<std::string>>("messages");
+    QTest::addColumn<bool>("waylandNamed");
+    QTest::addColumn<QString>("report");
+
+    const QString doesNotAnswer = QStringLiteral(
+        "dms2dd : aucun affichage trouvé (l'affichage demandé ne répond pas), la fenêtre ne peut pas s'ouvrir.\n");
+    const QString qtFailed = QStringLiteral("dms2dd : la fenêtre ne peut pas s'ouvrir, Qt n'a pas pu démarrer :\n");
+    const QString qtEnd = QStringLiteral("This application failed to start because no Qt platform plugin could be "
+                                         "initialized. Reinstalling the application may fix this problem.\n"
+                                         "Available platform plugins are: offscreen, wayland, xcb.\n");
+
+    QTest::newRow("named X display")
+        << std::vector<std::string>{"could not connect to display :5", qt::loadedNotStarted("xcb"), qt::noPlatform}
+        << false << doesNotAnswer;
+    QTest::newRow("named Wayland display, then xcb with no display")
+        << std::vector<std::string>{"Failed to create wl_display (No such file or directory)",
+                                    qt::loadedNotStarted("wayland"), "could not connect to display ",
+                                    qt::loadedNotStarted("xcb"), qt::noPlatform}
+        << true << doesNotAnswer;
+    QTest::newRow("platform that does not exist")
+        << std::vector<std::string>{"Could not find the Qt platform plugin \"bogus\" in \"\"", qt::noPlatform}
+        << false
+        << qtFailed + QStringLiteral("Could not find the Qt platform plugin \"bogus\" in \"\"\n") + qtEnd;
+    QTest::newRow("xcb with no display named")
+        << std::vector<std::string>{"could not connect to display ", qt::loadedNotStarted("xcb"), qt::noPlatform}
+        << false
+        << qtFailed + QStringLiteral("could not connect to display \n")
+               + QString::fromStdString(qt::loadedNotStarted("xcb")) + QStringLiteral("\n") + qtEnd;
+    QTest::newRow("Wayland chosen with no Wayland display named")
+        << std::vector<std::string>{"Failed to create wl_display (No such file or directory)",
+                                    qt::loadedNotStarted("wayland"), qt::noPlatform}
+        << false
+        << qtFailed + QStringLiteral("Failed to create wl_display (No such file or directory)\n")
+               + QString::fromStdString(qt::loadedNotStarted("wayland")) + QStringLiteral("\n") + qtEnd;
+}
+
+void DisplayStartTest::failedStartSaysWhatFailed()
+{
+    QFETCH(std::vector<std::string>, messages);
+    QFETCH(bool, waylandNamed);
+    QFETCH(QString, report);
+
+    QCOMPARE(QString::fromStdString(runtime::failedStartReport("dms2dd", messages, waylandNamed)), report);
+}
+
+void DisplayStartTest::hungStartNamesTheStepItWaitsFor_data()
+{
+    QTest::addColumn<runtime::StartStep>("step");
+    QTest::newRow("display") << runtime::StartStep::Display;
+    QTest::newRow("session bus") << runtime::StartStep::SessionBus;
+    QTest::newRow("window") << runtime::StartStep::Window;
+}
+
+void DisplayStartTest::hungStartNamesTheStepItWaitsFor()
+{
+    QFETCH(runtime::StartStep, step);
+    std::mutex mutex;
+    std::optional<runtime::StartStep> expired;
+    int expiries = 0;
+    const auto hasExpired = [&] {
+        const std::lock_guard lock(mutex);
+        return expired.has_value();
+    };
+    {
+        runtime::StartHangGuard guard(std::chrono::milliseconds(50), [&](runtime::StartStep at) {
+            const std::lock_guard lock(mutex);
+            expired = at;
+            ++expiries;
+        });
+        guard.reached(step);
+        QTRY_VERIFY_WITH_TIMEOUT(hasExpired(), 10000);
+    }
+    QCOMPARE(*expired, step);
+    QCOMPARE(expiries, 1);
+}
+
+void DisplayStartTest::shownWindowEndsTheWatchAtOnce()
+{
+    // Released long before its bound: release() returns without waiting
+    // for it (the test's own time-out would catch a wait), and the guard
+    // never fires.
+    bool expired = false;
+    {
+        runtime::StartHangGuard guard(std::chrono::hours(1), [&](runtime::StartStep) { expired = true; });
+        guard.reached(runtime::StartStep::Window);
+        guard.release();
+    }
+    QVERIFY(!expired);
+}
+
+void DisplayStartTest::startBoundFromTheEnvironment_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("seconds");
+
+    QTest::newRow("unset") << QString() << 30;
+    QTest::newRow("a whole number of seconds") << "5" << 5;
+    QTest::newRow("the longest") << "3600" << 3600;
+    QTest::newRow("longer than an hour") << "3601" << 30;
+    QTest::newRow("zero") << "0" << 30;
+    QTest::newRow("negative") << "-5" << 30;
+    QTest::newRow("empty") << "" << 30;
+    QTest::newRow("not a number") << "soon" << 30;
+    QTest::newRow("a unit after it") << "5s" << 30;
+    QTest::newRow("a fraction") << "2.5" << 30;
+}
+
+void DisplayStartTest::startBoundFromTheEnvironment()
+{
+    QFETCH(QString, value);
+    QFETCH(int, seconds);
+
+    setVariable("DMS2DD_START_TIMEOUT", value);
+    QCOMPARE(runtime::startBound(), std::chrono::seconds(seconds));
+    qunsetenv("DMS2DD_START_TIMEOUT");
 }
 
 QTEST_GUILESS_MAIN(DisplayStartTest)
