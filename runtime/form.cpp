@@ -1,6 +1,8 @@
 #include "runtime/form.h"
 
+#include "runtime/accessible_text_box.h"
 #include "runtime/command_button.h"
+#include "runtime/description_announcement.h"
 #include "runtime/error_report.h"
 #include "runtime/fonts.h"
 #include "runtime/qstring_conversion.h"
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
@@ -38,6 +41,7 @@ QWidget *createWidget(const ControlDescription &description, QWidget *window)
         return button;
     }
     case ControlKind::TextBox: {
+        installAccessibleTextBoxes();
         auto *edit = new QLineEdit(caption, window);
         // A text box takes text of any length; QLineEdit stops at 32767 by default.
         edit->setMaxLength(std::numeric_limits<int>::max());
@@ -182,12 +186,17 @@ void Form::setLabelFor(std::string_view label, std::int16_t labelIndex, std::str
     labelWidget->setBuddy(control(controlName, controlIndex));
 }
 
-void Form::setDescriptionFromLabel(std::string_view label) const
+void Form::setDescriptionFromLabels(std::initializer_list<std::string_view> labels) const
 {
-    auto *labelWidget = qobject_cast<QLabel *>(control(label, notInArray));
-    if (!labelWidget)
-        noSuchControl(label);
-    m_window->setAccessibleDescription(labelWidget->text());
+    QStringList lines;
+    for (std::string_view label : labels) {
+        auto *labelWidget = qobject_cast<QLabel *>(control(label, notInArray));
+        if (!labelWidget)
+            noSuchControl(label);
+        lines.append(labelWidget->text());
+    }
+    m_window->setAccessibleDescription(lines.join(u'\n'));
+    announceDescriptionWhenFirstActive(m_window.get());
 }
 
 } // namespace runtime

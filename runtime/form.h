@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -48,9 +49,9 @@ protected:
     void setAccessibleName(std::string_view control, std::int16_t index, std::string_view name) const;
     void setLabelFor(std::string_view label, std::int16_t labelIndex, std::string_view control,
                      std::int16_t controlIndex) const;
-    // Makes a label's caption the window's accessible description: what a
-    // screen reader reads after the window's title.
-    void setDescriptionFromLabel(std::string_view label) const;
+    // Makes labels' captions, one line each, the window's accessible
+    // description: what a screen reader reads after the window's title.
+    void setDescriptionFromLabels(std::initializer_list<std::string_view> labels) const;
 
 private:
     QWidget *control(std::string_view name, std::int16_t index) const;

@@ -21,8 +21,8 @@ test_packages=(
     desktop-file-utils appstream lintian
     clang libclang-rt-dev libbenchmark-dev
     weston qt6-wayland
-    qt6-base-private-dev
     dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+    orca speech-dispatcher speech-dispatcher-espeak-ng openbox
     python3 qt6-gtk-platformtheme adwaita-qt6
 )
 

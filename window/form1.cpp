@@ -26,8 +26,12 @@ constexpr double limit = 60.0;
 // Shown instead of a number when the sum leaves the range of doubles.
 constexpr const char *overflowText = "Dépassement de capacité";
 
-// What a screen reader tells of a refused field, for as long as it is red.
+// What a screen reader is told at once when a value is refused, and what it
+// tells of the refused field for as long as it is red.
 constexpr const char *refusalDescription = "Valeur refusée : supérieure à 60";
+
+// What a screen reader is told once the result is on the clipboard.
+constexpr const char *copiedAnnouncement = "Résultat copié";
 
 // What a screen reader hears once a pasted coordinate fills the fields.
 constexpr const char *spreadAnnouncement = "Coordonnée répartie : ";
@@ -66,7 +70,7 @@ Form1::Form1()
     for (std::int16_t index = 0; index <= 2; ++index)
         setLabelFor("Label1", index, "Text1", index);
     setAccessibleName("Text2", runtime::notInArray, "Résultat");
-    setDescriptionFromLabel("Label2");   // the title line
+    setDescriptionFromLabels({"Label2", "Label3"});   // the title line and the key help
 }
 
 void Form1::Form_Load()
@@ -94,6 +98,7 @@ void Form1::Text1_Change(std::int16_t &Index)
             runtime::beep();
             Text1[Index].setForeColor(pureRed);
             Text1[Index].setDescription(refusalDescription);
+            runtime::announce(refusalDescription);
             return;
         }
     }
@@ -164,6 +169,7 @@ void Form1::Command1_Click()
     runtime::Clipboard &Clipboard = runtime::clipboard();
     Clipboard.Clear();
     Clipboard.SetText(Text2.text());
+    runtime::announce(copiedAnnouncement);
 }
 
 void Form1::sendTab() const

@@ -5,7 +5,7 @@ server and the accessibility bus, starts the built program with Qt's AT-SPI
 bridge on, types 75 into the minutes field from outside as a user would,
 then checks over AT-SPI that the field's description changed, that a
 description-change event named the field, and that the window is described
-by its title line.
+by its title line and its key help.
 
 Usage: refusal_over_atspi.py PATH/TO/dms2dd
 """
@@ -20,7 +20,7 @@ START_LIMIT = 30.0
 EVENT_LIMIT = 20.0
 
 REFUSAL = "Valeur refusée : supérieure à 60"
-TITLE_LINE = "Conversion  D M S => D.ddd"
+DESCRIPTION = "Conversion  D M S => D.ddd\nSuivant : Tab ou CR  / Effacer tout : Esc"
 
 
 class Failure(Exception):
@@ -153,7 +153,7 @@ def check(program, processes):
 
     application = client.application("dms2dd")
     window = client.control(application, None, "Form1")
-    expect("window description", client.description(window), TITLE_LINE)
+    expect("window description", client.description(window), DESCRIPTION)
     fields = {name: client.control(window, "text", name) for name in ("Degrés", "Minutes", "Secondes")}
     minutes = fields["Minutes"]
     expect("minutes description before typing", client.description(minutes), "")
@@ -164,8 +164,8 @@ def check(program, processes):
     subprocess.run(["xdotool", "type", "--delay", "50", "--", "75"], check=True, timeout=START_LIMIT)
 
     client.wait_for_description_change(minutes)
-    # Through the Text interface: newer AT-SPI libraries give Accessible a
-    # get_text() of its own, with another meaning.
+    # Through the Text interface: newer AT-SPI libraries give the accessible
+    # itself a get_text of another meaning.
     expect("minutes text", client.Atspi.Text.get_text(minutes, 0, -1), "75")
     expect("minutes description after 75", client.description(minutes), REFUSAL)
     expect("degrees description", client.description(fields["Degrés"]), "")
