@@ -23,7 +23,7 @@ void Clipboard::Clear() const
     systemClipboard().clear(QClipboard::Clipboard);
 }
 
-void Clipboard::SetText(const Text &text) const
+void Clipboard::SetText(const std::string &text) const
 {
     systemClipboard().setText(QString::fromStdString(text), QClipboard::Clipboard);
 }

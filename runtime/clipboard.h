@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/text.h"
+#include <string>
 
 namespace runtime {
 
@@ -11,7 +11,7 @@ public:
     // Drops every format the clipboard holds.
     void Clear() const;
     // Stores the text as plain text.
-    void SetText(const Text &text) const;
+    void SetText(const std::string &text) const;
 };
 
 // The runtime's one clipboard object, made on first use and kept for the run.

@@ -17,17 +17,17 @@ char systemDecimalSeparator()
 
 } // namespace
 
-double readNumber(const Text &text)
+double readNumber(const std::string &text)
 {
     return number::readNumber(text);
 }
 
-std::optional<number::WholeAngle> readWholeAngle(const Text &text)
+std::optional<number::WholeAngle> readWholeAngle(const std::string &text)
 {
     return number::readWholeAngle(text);
 }
 
-Text textOf(double value)
+std::string textOf(double value)
 {
     return number::numberText(value, systemDecimalSeparator());
 }

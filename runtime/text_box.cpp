@@ -43,12 +43,12 @@ TextBox::TextBox(QLineEdit *edit) : m_edit(edit)
 
 TextBox::~TextBox() = default;
 
-Text TextBox::text() const
+std::string TextBox::text() const
 {
     return m_edit->text().toStdString();
 }
 
-void TextBox::setText(const Text &text)
+void TextBox::setText(const std::string &text)
 {
     // QLineEdit emits textChanged, and so raises Change, before setText returns.
     m_edit->setText(QString::fromStdString(text));
@@ -75,7 +75,7 @@ void TextBox::setForeColor(Colour colour)
     m_edit->setPalette(palette);
 }
 
-void TextBox::setDescription(const Text &description)
+void TextBox::setDescription(const std::string &description)
 {
     // QWidget raises DescriptionChanged on every call; listeners hear only
     // a real change.
@@ -111,7 +111,7 @@ void TextBox::raiseKeyPress(std::int16_t keyAscii)
         dispatch([&] { m_keyPress(keyAscii); });
 }
 
-bool TextBox::raisePaste(const Text &pasted)
+bool TextBox::raisePaste(const std::string &pasted)
 {
     bool cancel = false;
     if (m_paste)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/colour.h"
-#include "runtime/text.h"
+#include <string>
 
 #include <cstdint>
 #include <functional>
@@ -19,16 +19,16 @@ public:
     using ChangeHandler = std::function<void()>;
     using KeyPressHandler = std::function<void(std::int16_t &keyAscii)>;
     // Told the text about to be pasted; setting cancel keeps it out of the field.
-    using PasteHandler = std::function<void(const Text &pasted, bool &cancel)>;
+    using PasteHandler = std::function<void(const std::string &pasted, bool &cancel)>;
 
     explicit TextBox(QLineEdit *edit);
     ~TextBox();
     TextBox(const TextBox &) = delete;
     TextBox &operator=(const TextBox &) = delete;
 
-    Text text() const;
+    std::string text() const;
     // Raises Change before returning when the text differs from the current one.
-    void setText(const Text &text);
+    void setText(const std::string &text);
     // Puts the caret after the last character, the text scrolled to show it.
     void moveCaretToEnd();
 
@@ -36,7 +36,7 @@ public:
     void setForeColor(Colour colour);
     // What a screen reader tells about the field besides its name; clients
     // listening are told when it changes, and only then.
-    void setDescription(const Text &description);
+    void setDescription(const std::string &description);
 
     void onChange(ChangeHandler handler);
     // The key always goes on to the field after the handler, unchanged.
@@ -50,7 +50,7 @@ public:
 private:
     void raiseChange();
     void raiseKeyPress(std::int16_t keyAscii);
-    bool raisePaste(const Text &pasted);
+    bool raisePaste(const std::string &pasted);
 
     QLineEdit *m_edit;
     ChangeHandler m_change;

@@ -38,15 +38,15 @@ constexpr const char *spreadAnnouncement = "Coordonnée répartie : ";
 
 // The coordinate as it was written, in the marks a screen reader reads:
 // "48° 51′ 24″ N".
-runtime::Text spokenAngle(const number::WholeAngle &angle)
+std::string spokenAngle(const number::WholeAngle &angle)
 {
-    runtime::Text spoken = (angle.minusSign ? "-" : "") + angle.degrees + "°";
+    std::string spoken = (angle.minusSign ? "-" : "") + angle.degrees + "°";
     if (!angle.minutes.empty())
         spoken += " " + angle.minutes + "′";
     if (!angle.seconds.empty())
         spoken += " " + angle.seconds + "″";
     if (angle.hemisphere != '\0')
-        spoken += runtime::Text(" ") + angle.hemisphere;
+        spoken += std::string(" ") + angle.hemisphere;
     return spoken;
 }
 
@@ -61,7 +61,7 @@ Form1::Form1()
     onLoad([this] { Form_Load(); });
     Text1.onChange([this](std::int16_t &Index) { Text1_Change(Index); });
     Text1.onKeyPress([this](std::int16_t &Index, std::int16_t &KeyAscii) { Text1_KeyPress(Index, KeyAscii); });
-    Text1.onPaste([this](std::int16_t &Index, const runtime::Text &Pasted, bool &Cancel) {
+    Text1.onPaste([this](std::int16_t &Index, const std::string &Pasted, bool &Cancel) {
         Text1_Paste(Index, Pasted, Cancel);
     });
     Text2.onKeyPress([this](std::int16_t &KeyAscii) { Text2_KeyPress(KeyAscii); });
@@ -135,7 +135,7 @@ void Form1::Text1_KeyPress(std::int16_t & /*Index*/, std::int16_t &KeyAscii)
     }
 }
 
-void Form1::Text1_Paste(std::int16_t &Index, const runtime::Text &Pasted, bool &Cancel)
+void Form1::Text1_Paste(std::int16_t &Index, const std::string &Pasted, bool &Cancel)
 {
     // Only a whole coordinate is spread over the three fields; any other
     // text is pasted into the field as it is.
@@ -145,8 +145,8 @@ void Form1::Text1_Paste(std::int16_t &Index, const runtime::Text &Pasted, bool &
     Cancel = true;
 
     // Each part keeps the angle's sign, since the sum adds the parts as they are.
-    const runtime::Text sign = angle->negative() ? "-" : "";
-    const auto withSign = [&sign](const runtime::Text &part) { return part.empty() ? part : sign + part; };
+    const std::string sign = angle->negative() ? "-" : "";
+    const auto withSign = [&sign](const std::string &part) { return part.empty() ? part : sign + part; };
     // Ordinary assignments: each recalculates, and a part above 60 is refused.
     Text1[0].setText(withSign(angle->degrees));
     Text1[1].setText(withSign(angle->minutes));

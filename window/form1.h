@@ -1,7 +1,7 @@
 #pragma once
 
 #include "runtime/form.h"
-#include "runtime/text.h"
+#include <string>
 
 #include <cstdint>
 
@@ -26,7 +26,7 @@ private:
     void Form_Load();
     void Text1_Change(std::int16_t &Index);
     void Text1_KeyPress(std::int16_t &Index, std::int16_t &KeyAscii);
-    void Text1_Paste(std::int16_t &Index, const runtime::Text &Pasted, bool &Cancel);
+    void Text1_Paste(std::int16_t &Index, const std::string &Pasted, bool &Cancel);
     void Text2_KeyPress(std::int16_t &KeyAscii);
     void Command1_Click();
 
