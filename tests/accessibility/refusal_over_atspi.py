@@ -15,48 +15,14 @@ import subprocess
 import sys
 import time
 
+from desktop_session import Failure, run, start_x_server, wait_for_accessibility_bus
+
 # Hang guards only: each wait ends as soon as what it waits for is there.
 START_LIMIT = 30.0
 EVENT_LIMIT = 20.0
 
 REFUSAL = "Valeur refusée : supérieure à 60"
 DESCRIPTION = "Conversion  D M S => D.ddd\nSuivant : Tab ou CR  / Effacer tout : Esc"
-
-
-class Failure(Exception):
-    pass
-
-
-def start_x_server(processes):
-    """Starts Xvfb on a display it picks itself and returns that display."""
-    read_end, write_end = os.pipe()
-    processes.append(subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise Failure("Xvfb ended before naming its display")
-        number += chunk
-    os.close(read_end)
-    return ":" + number.decode().strip()
-
-
-def wait_for_accessibility_bus():
-    """Waits until the session bus hands out the accessibility bus address."""
-    from gi.repository import Gio, GLib
-    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    deadline = time.monotonic() + START_LIMIT
-    while time.monotonic() < deadline:
-        try:
-            session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                              GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NONE, 2000, None)
-            return
-        except GLib.Error:
-            time.sleep(0.1)
-    raise Failure("the accessibility bus did not start")
 
 
 class Client:
@@ -144,7 +110,7 @@ def check(program, processes):
     os.environ["DISPLAY"] = start_x_server(processes)
     processes.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    wait_for_accessibility_bus()
+    wait_for_accessibility_bus(START_LIMIT)
     client = Client()
 
     environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
@@ -174,22 +140,7 @@ def check(program, processes):
 
 def main():
     program = os.path.abspath(sys.argv[1])
-    processes = []
-    try:
-        check(program, processes)
-    except Failure as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    finally:
-        for process in reversed(processes):
-            process.terminate()
-            try:
-                process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-    print("PASS: the refusal is read back over AT-SPI")
-    return 0
+    return run(lambda processes: check(program, processes), "the refusal is read back over AT-SPI")
 
 
 if __name__ == "__main__":

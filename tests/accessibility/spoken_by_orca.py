@@ -18,6 +18,8 @@ import threading
 import time
 import tty
 
+from desktop_session import Failure, run, start_x_server, wait_for_accessibility_bus
+
 # Hang guards only: each wait ends as soon as what it waits for is spoken.
 START_LIMIT = 60.0
 SPEECH_LIMIT = 20.0
@@ -32,27 +34,6 @@ COPIED = "Résultat copié"
 ENTRY = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - (.*)$")
 INDENT = " " * 18
 SPOKEN = re.compile(r"^SPEECH OUTPUT: '(.*)'\s*(?:\{.*\})?\s*$", re.DOTALL)
-
-
-class Failure(Exception):
-    pass
-
-
-def start_x_server(processes):
-    """Starts Xvfb on a display it picks itself and returns that display."""
-    read_end, write_end = os.pipe()
-    processes.append(subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    os.close(write_end)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(read_end, 16)
-        if not chunk:
-            raise Failure("Xvfb ended before naming its display")
-        number += chunk
-    os.close(read_end)
-    return ":" + number.decode().strip()
 
 
 def confine(scratch):
@@ -83,20 +64,6 @@ def confine(scratch):
         pgrep.write("#!/bin/sh\nexit 1\n")
     os.chmod(os.path.join(tools, "pgrep"), 0o755)
     os.environ["PATH"] = tools + os.pathsep + os.environ["PATH"]
-
-
-def wait_for_accessibility_bus():
-    from gi.repository import Gio, GLib
-    session = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-    deadline = time.monotonic() + START_LIMIT
-    while time.monotonic() < deadline:
-        try:
-            session.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
-                              GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NONE, 2000, None)
-            return
-        except GLib.Error:
-            time.sleep(0.1)
-    raise Failure("the accessibility bus did not start")
 
 
 def start_window_manager(scratch, processes):
@@ -267,7 +234,7 @@ def check(program, scratch, processes):
     os.environ["DISPLAY"] = start_x_server(processes)
     processes.append(subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-    wait_for_accessibility_bus()
+    wait_for_accessibility_bus(START_LIMIT)
     start_window_manager(scratch, processes)
 
     speech = Speech(os.path.join(scratch, "orca-debug.out"))
@@ -350,22 +317,8 @@ def check(program, scratch, processes):
 def main():
     program = os.path.abspath(sys.argv[1])
     scratch = os.path.abspath(sys.argv[2])
-    processes = []
-    try:
-        check(program, scratch, processes)
-    except Failure as failure:
-        print(f"FAIL: {failure}")
-        return 1
-    finally:
-        for process in reversed(processes):
-            process.terminate()
-            try:
-                process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-    print("PASS: Orca speaks the key help, whole values, the copy and the refusal")
-    return 0
+    return run(lambda processes: check(program, scratch, processes),
+               "Orca speaks the key help, whole values, the copy and the refusal")
 
 
 if __name__ == "__main__":
