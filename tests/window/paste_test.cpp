@@ -63,12 +63,19 @@ void paste(QLineEdit *edit, Route route, const QString &text)
         break;
     case Route::ContextMenu: {
         QApplication::clipboard()->setText(text);
+        // The pointer rests where the person right-clicks, the menu opens
+        // there, and the pointer moves onto Paste before clicking it. A menu
+        // that has seen no pointer motion since it opened (Qt 6.8) takes the
+        // release for the end of the click that opened it and closes
+        // without triggering anything.
+        const QPoint at = edit->rect().center();
+        QTest::mouseMove(edit, at);
         // Qt offers the custom menu through its signal, a bare edit through its event.
         QMenu *menu = edit->contextMenuPolicy() == Qt::CustomContextMenu ? openContextMenu(edit) : nullptr;
         if (!menu) {
             menu = edit->createStandardContextMenu();
             menu->setAttribute(Qt::WA_DeleteOnClose);
-            menu->popup(edit->mapToGlobal(edit->rect().center()));
+            menu->popup(edit->mapToGlobal(at));
             QVERIFY(QTest::qWaitForWindowExposed(menu));
         }
         QAction *pasteAction = nullptr;
@@ -77,7 +84,9 @@ void paste(QLineEdit *edit, Route route, const QString &text)
                 pasteAction = action;
         }
         QVERIFY(pasteAction);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(pasteAction).center());
+        const QPoint onPaste = menu->actionGeometry(pasteAction).center();
+        QTest::mouseMove(menu, onPaste);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, onPaste);
         break;
     }
     case Route::PrimarySelection:
