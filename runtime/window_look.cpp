@@ -34,6 +34,11 @@ constexpr std::pair<QPalette::ColorRole, Colour> roleColours[] = {
     {QPalette::LinkVisited, systemColour::highlight},
     {QPalette::ToolTipBase, systemColour::tooltipBackground},
     {QPalette::ToolTipText, systemColour::tooltipText},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    // Newer toolkits draw focus frames and checked marks with the desktop's
+    // accent colour: ours is the highlight.
+    {QPalette::Accent, systemColour::highlight},
+#endif
 };
 
 // Disabled controls write in grey text on the button face.
