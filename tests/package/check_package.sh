@@ -90,8 +90,9 @@ expect_field Maintainer "$maintainer"
 expect_field Recommends qt6-translations-l10n
 
 depends=$(field Depends)
+# Debian 13 renamed some libraries for 64-bit time: libqt6core6t64.
 for package in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
-    grep -Eq "(^|, )$package( |,|$)" <<<"$depends" \
+    grep -Eq "(^|, )$package(t64)?( |,|$)" <<<"$depends" \
         || fail "Depends does not list $package: '$depends'"
 done
 description=$(field Description)
