@@ -41,7 +41,6 @@ QWidget *createWidget(const ControlDescription &description, QWidget *window)
         return button;
     }
     case ControlKind::TextBox: {
-        installAccessibleTextBoxes();
         auto *edit = new QLineEdit(caption, window);
         // A text box takes text of any length; QLineEdit stops at 32767 by default.
         edit->setMaxLength(std::numeric_limits<int>::max());
@@ -95,6 +94,8 @@ Form::Form(const FormDescription &description) : m_window(std::make_unique<QWidg
     palette.setColor(QPalette::Window, toQColor(description.backColor));
     m_window->setPalette(palette);
     m_window->setAutoFillBackground(true);
+    // Screen readers get our text-box interface from the first text box on.
+    installAccessibleTextBoxes();
 
     std::vector<std::pair<int, QWidget *>> focusOrder;
     for (const ControlDescription &controlDescription : description.controls) {
